@@ -1,0 +1,55 @@
+# Shared by run.sh and test.sh: installs the packages that are missing and builds the program.
+# Quiet when everything is in place; loud, with the log, when a step fails.
+
+BUILD_DIR=${BUILD_DIR:-build}
+
+# Compiler, Qt, Qt's Japanese texts, and Japanese fonts for the window.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
+    fonts-ipafont-gothic fonts-ipafont-mincho)
+# A real X server with a window manager, and the tools that drive it like a person.
+TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils)
+
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    if ! command -v apt-get >/dev/null; then
+        echo "Please install these packages (or their equivalents) first: ${missing[*]}" >&2
+        exit 1
+    fi
+    local sudo=
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    echo "Installing ${missing[*]} ..."
+    local log
+    log=$(mktemp)
+    if ! { $sudo apt-get update -qq \
+        && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"; } >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "Installing ${missing[*]} failed." >&2
+        exit 1
+    fi
+    rm -f "$log"
+}
+
+# Runs a step silently, showing its output only when it fails.
+quietly() {
+    local log
+    log=$(mktemp)
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log" >&2
+        echo "Failed: $*" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
+}
+
+build() {
+    [ -f "$BUILD_DIR/CMakeCache.txt" ] || quietly cmake -S . -B "$BUILD_DIR"
+    quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}

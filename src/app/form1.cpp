@@ -1,0 +1,115 @@
+#include "app/form1.h"
+
+#include "app/form2.h"
+#include "app/module1.h"
+#include "platform/datafolder.h"
+#include "platform/filesystem.h"
+#include "platform/services.h"
+#include "platform/textfiles.h"
+#include "store/fieldgroup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+const QColor windowGrey(192, 192, 192);
+constexpr QSize clientSize(632, 392); // 9480 by 5880 twips
+
+// The field table: Name, Mail, ID, Password, Home Page, Title, Comment.
+std::vector<store::Field> fieldTable(Form1 &form)
+{
+    using store::FieldKind;
+    auto field = [](QWidget *box, const char *file, FieldKind kind, const char *message) {
+        return store::Field{box, QString::fromLatin1(file), kind, QString::fromUtf8(message)};
+    };
+    return {
+        field(form.Text1, "1.txt", FieldKind::SingleLine, "Nameが保存されました｡ "),
+        field(form.Text2, "2.txt", FieldKind::SingleLine, "Mailが保存されました。"),
+        field(form.Text3, "3.txt", FieldKind::SingleLine, "IDが保存されました。"),
+        field(form.Text4, "4.txt", FieldKind::SingleLine, "Passwordが保存されました。"),
+        field(form.Text5, "5.txt", FieldKind::SingleLine, "Home Page URLが保存されました。"),
+        field(form.Text6, "6.txt", FieldKind::SingleLine, "Titleが保存されました。"),
+        field(form.Text7, "7.txt", FieldKind::WholeText, "Commentが保存されました。"),
+    };
+}
+
+} // namespace
+
+Form1::Form1(platform::Services &services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint)
+    , services_(services)
+    , dataFolder_(platform::dataFolderFor(services.programFolder))
+{
+    setWindowTitle(QStringLiteral("Quillo for Internet BBS"));
+    setFixedSize(clientSize);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, windowGrey);
+    setPalette(grey);
+    setAutoFillBackground(true);
+
+    buildLayout();
+    fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder_, fieldTable(*this));
+    Text6->setFocus();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    Module1::SetTopmost(*this, 1);
+    ensureDataFolder();
+    fields_->load(false);
+}
+
+void Form1::ensureDataFolder()
+{
+    if (services_.files.exists(dataFolder_))
+        return;
+    QString reason;
+    if (!services_.files.makePrivateFolder(dataFolder_, &reason))
+        platform::reportFolderNotCreated(services_, dataFolder_, reason);
+}
+
+Form2 &Form1::form2()
+{
+    if (!form2_)
+        form2_ = std::make_unique<Form2>();
+    return *form2_;
+}
+
+void Form1::Command1_Click() { fields_->save(1); }
+void Form1::Command2_Click() { fields_->save(2); }
+void Form1::Command3_Click() { fields_->save(3); }
+void Form1::Command4_Click() { fields_->save(4); }
+void Form1::Command5_Click() { fields_->save(5); }
+void Form1::Command6_Click() { fields_->save(6); }
+void Form1::Command7_Click() { fields_->save(7); }
+void Form1::Command8_Click() { fields_->load(true); }
+void Form1::Command9_Click() { fields_->clear(); }
+void Form1::Command22_Click() { fields_->deleteAll(); }
+void Form1::Command23_Click() { fields_->saveAll(); }
+
+void Form1::Command21_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Every other window goes with the main window, unsaved and unasked.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    event->accept();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+struct Form2;
+
+namespace platform {
+struct Services;
+}
+namespace store {
+class FieldGroup;
+}
+
+// The main window: the seven fields with their Save and Clip buttons, every command button, the
+// drop box for text files and the screen-font options. It stays in front of ordinary windows so
+// that it can sit beside the browser while the user fills in a posting form.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(platform::Services &services);
+    ~Form1() override;
+
+    // Start-up: always on top (which shows the window), the Data folder, the field load.
+    void Form_Load();
+
+    QString dataFolder() const { return dataFolder_; }
+    // The never-shown scratch window, created on first use and kept until the program ends.
+    Form2 &form2();
+
+    // Save buttons of fields 1 to 7.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();  // Re Load
+    void Command9_Click();  // New
+    void Command21_Click(); // End
+    void Command22_Click(); // All Del
+    void Command23_Click(); // All Save
+
+    // The controls, named as in the window layout. Text7 is the Comment.
+    QLineEdit *Text1{}, *Text2{}, *Text3{}, *Text4{}, *Text5{}, *Text6{};
+    QPlainTextEdit *Text7{};
+    QLabel *Label1{}, *Label2{}, *Label3{}, *Label4{}, *Label5{}, *Label6{}, *Label7{}, *Label8{},
+        *Label9{};
+    QPushButton *Command1{}, *Command2{}, *Command3{}, *Command4{}, *Command5{}, *Command6{},
+        *Command7{}, *Command8{}, *Command9{}, *Command10{}, *Command11{}, *Command12{},
+        *Command13{}, *Command14{}, *Command15{}, *Command16{}, *Command17{}, *Command18{},
+        *Command19{}, *Command20{}, *Command21{}, *Command22{}, *Command23{}, *Command24{},
+        *Command25{}, *Command26{}, *Command27{}, *Command28{}, *Command29{}, *Command30{},
+        *Command31{}, *Command32{}, *Command33{}, *Command34{}, *Command35{}, *Command36{},
+        *Command37{}, *Command38{}, *Command39{}, *Command40{}, *Command41{}, *Command42{},
+        *Command43{};
+    QRadioButton *Option1{}, *Option2{}, *Option3{}, *Option4{}, *Option5{}, *Option6{}, *Option7{},
+        *Option8{}, *Option9{}, *Option10{};
+    QListWidget *lstFileName{};
+    QFrame *Line1{};
+
+protected:
+    // Closing through the title bar ends the program like "End".
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void ensureDataFolder();
+
+    platform::Services &services_;
+    QString dataFolder_;
+    std::unique_ptr<store::FieldGroup> fields_;
+    std::unique_ptr<Form2> form2_;
+};

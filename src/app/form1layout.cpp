@@ -1,0 +1,292 @@
+// The main window's controls as data: every control with its caption, tooltip and place, in
+// twips as the layout gives them (15 twips to a pixel at 96 dpi; Qt scales on denser screens).
+
+#include "app/form1.h"
+
+#include "platform/textbox.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+struct Twips
+{
+    int left, top, width, height;
+};
+
+constexpr int buttonWidth = 645;
+constexpr int buttonHeight = 330;
+constexpr int wideButton = 855;
+constexpr int fieldHeight = 330;
+constexpr int optionHeight = 225;
+constexpr double windowPoints = 9;
+constexpr double labelPoints = 11.25;
+constexpr double largeLabelPoints = 12;
+const QString labelFamily = QStringLiteral("ＭＳ Ｐゴシック");
+
+void place(QWidget *control, Twips at)
+{
+    control->setGeometry(at.left / twipsPerPixel, at.top / twipsPerPixel, at.width / twipsPerPixel,
+                         at.height / twipsPerPixel);
+}
+
+QFont japaneseFont(double points)
+{
+    QFont font(labelFamily);
+    font.setPointSizeF(points);
+    return font;
+}
+
+void describe(QWidget *control, const char *name, const char *tooltip)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    if (tooltip)
+        control->setToolTip(QString::fromUtf8(tooltip));
+}
+
+struct TextBoxSpec
+{
+    QLineEdit *Form1::*control;
+    const char *name;
+    Twips at;
+};
+
+// Keyboard focus order: Title, Comment, Name, Mail, ID, Home Page, Password. Title, first, has the
+// focus when the window opens; the Comment, second, is made apart as the one multi-line field.
+constexpr TextBoxSpec titleBox{&Form1::Text6, "Text6", {825, 1365, 6030, fieldHeight}};
+constexpr Twips commentBox{765, 2175, 8505, 3465};
+constexpr double commentPoints = 9.75;
+constexpr std::array otherLineBoxes{
+    TextBoxSpec{&Form1::Text1, "Text1", {825, 105, 2565, fieldHeight}},
+    TextBoxSpec{&Form1::Text2, "Text2", {825, 510, 2550, fieldHeight}},
+    TextBoxSpec{&Form1::Text3, "Text3", {5460, 90, 1410, fieldHeight}},
+    TextBoxSpec{&Form1::Text5, "Text5", {825, 930, 6030, fieldHeight}},
+    TextBoxSpec{&Form1::Text4, "Text4", {5460, 510, 1410, fieldHeight}},
+};
+
+struct LabelSpec
+{
+    QLabel *Form1::*control;
+    const char *name;
+    const char *caption;
+    const char *tooltip;
+    double points; // 0: the window's own font
+    Twips at;
+};
+
+constexpr std::array labels{
+    LabelSpec{&Form1::Label1, "Label1", "Name", nullptr, labelPoints, {195, 90, 600, 330}},
+    LabelSpec{&Form1::Label2, "Label2", "Mail", nullptr, labelPoints, {195, 510, 600, 330}},
+    LabelSpec{&Form1::Label3, "Label3", "ID", nullptr, labelPoints, {5025, 150, 405, 330}},
+    LabelSpec{&Form1::Label4, "Label4", "Pass", "Click Me!!", labelPoints, {4920, 510, 510, 330}},
+    LabelSpec{&Form1::Label5, "Label5", "Home", nullptr, labelPoints, {195, 930, 600, 330}},
+    LabelSpec{&Form1::Label6, "Label6", "Title", nullptr, largeLabelPoints, {180, 1380, 615, 330}},
+    LabelSpec{&Form1::Label7, "Label7", "Comm.", nullptr, largeLabelPoints, {195, 1830, 825, 330}},
+    LabelSpec{
+        &Form1::Label8, "Label8", "Screen Font Size", nullptr, 0, {5025, 5655, 1335, optionHeight}},
+    LabelSpec{
+        &Form1::Label9, "Label9", "Screen Font Name", nullptr, 0, {2025, 5655, 1425, optionHeight}},
+};
+
+struct ButtonSpec
+{
+    QPushButton *Form1::*control;
+    const char *name;
+    const char *caption;
+    const char *tooltip;
+    Twips at;
+    void (Form1::*onClick)(); // null: the command is not in this window yet
+};
+
+constexpr Twips button(int left, int top, int width = buttonWidth)
+{
+    return {left, top, width, buttonHeight};
+}
+constexpr Twips slotButton(int top) { return {9285, top, 195, 390}; }
+
+// Field rows (Save, then Clip), the column of bulk commands, the tool row, the left column of
+// tag builders and the right column of snapshot slots.
+const std::array buttons{
+    ButtonSpec{&Form1::Command1, "Command1", "Save", "Name保存", button(3450, 90),
+               &Form1::Command1_Click},
+    ButtonSpec{&Form1::Command11, "Command11", "Clip", "Name をｸﾘｯﾌﾟﾎﾞｰﾄﾞ転送", button(4185, 90),
+               nullptr},
+    ButtonSpec{&Form1::Command3, "Command3", "Save", "ＩＤ を保存", button(6915, 90),
+               &Form1::Command3_Click},
+    ButtonSpec{&Form1::Command13, "Command13", "Clip", "ID をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送", button(7650, 90),
+               nullptr},
+    ButtonSpec{&Form1::Command9, "Command9", "New", "すべての項目を空にする",
+               button(8490, 90, wideButton), &Form1::Command9_Click},
+    ButtonSpec{&Form1::Command2, "Command2", "Save", "Ｍａｉｌ 保存", button(3450, 510),
+               &Form1::Command2_Click},
+    ButtonSpec{&Form1::Command12, "Command12", "Clip", "Mail をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送", button(4185, 510),
+               nullptr},
+    ButtonSpec{&Form1::Command4, "Command4", "Save", "Password を保存", button(6915, 510),
+               &Form1::Command4_Click},
+    ButtonSpec{&Form1::Command14, "Command14", "Clip", "Password をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
+               button(7650, 510), nullptr},
+    ButtonSpec{&Form1::Command8, "Command8", "Re Load", "最後に Save された状態に戻す",
+               button(8490, 510, wideButton), &Form1::Command8_Click},
+    ButtonSpec{&Form1::Command5, "Command5", "Save", "Home Page を保存", button(6915, 930),
+               &Form1::Command5_Click},
+    ButtonSpec{&Form1::Command15, "Command15", "Clip", "Home Page をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
+               button(7650, 930), nullptr},
+    ButtonSpec{&Form1::Command22, "Command22", "All Del", "全消去", button(8490, 930, wideButton),
+               &Form1::Command22_Click},
+    ButtonSpec{&Form1::Command6, "Command6", "Save", "Title を保存", button(6915, 1350),
+               &Form1::Command6_Click},
+    ButtonSpec{&Form1::Command16, "Command16", "Clip", "Title をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
+               button(7650, 1350), nullptr},
+    ButtonSpec{&Form1::Command23, "Command23", "All Save", "全保存", button(8490, 1350, wideButton),
+               &Form1::Command23_Click},
+    ButtonSpec{&Form1::Command10, "Command10", "http", "URL に http:// を付ける",
+               button(1035, 1770), nullptr},
+    ButtonSpec{&Form1::Command18, "Command18", "Re:", "Title に Re: を付ける", button(1770, 1770),
+               nullptr},
+    ButtonSpec{&Form1::Command24, "Command24", "mailto", "Mail に mailto: を付ける",
+               button(2505, 1770), nullptr},
+    ButtonSpec{&Form1::Command20, "Command20", ">",
+               "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの文字列に引用符を付けてｸﾘｯﾌﾟﾎﾞｰﾄﾞに戻す", button(3240, 1770), nullptr},
+    ButtonSpec{&Form1::Command19, "Command19", ">Set", "使用する引用符を変更", button(3975, 1770),
+               nullptr},
+    ButtonSpec{&Form1::Command25, "Command25", "Aux", "Aux memo (忘備録１）", button(4710, 1770),
+               nullptr},
+    ButtonSpec{&Form1::Command26, "Command26", "Aux2", "Aux memo2 （忘備録２）", button(5445, 1770),
+               nullptr},
+    ButtonSpec{&Form1::Command32, "Command32", "O-put",
+               "Comment に名前をつけてﾃﾞｽｸﾄｯﾌﾟにﾌｧｲﾙ出力します。", button(6180, 1770), nullptr},
+    ButtonSpec{&Form1::Command7, "Command7", "Save", "Comment を保存", button(6915, 1770),
+               &Form1::Command7_Click},
+    ButtonSpec{&Form1::Command17, "Command17", "Clip", "Comment をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
+               button(7650, 1770), nullptr},
+    ButtonSpec{&Form1::Command21, "Command21", "End", "終了", button(8490, 1770, wideButton),
+               &Form1::Command21_Click},
+    ButtonSpec{&Form1::Command28, "Command28", "Link", "HTML Tag ( Link Page ) を書き出す",
+               button(90, 2295), nullptr},
+    ButtonSpec{&Form1::Command31, "Command31", "mail", "HTML Tag ( Mail Address) を書き出す",
+               button(90, 2715), nullptr},
+    ButtonSpec{&Form1::Command29, "Command29", "Image", "HTML Tag (Image Link) を書き出す",
+               button(90, 3135), nullptr},
+    ButtonSpec{&Form1::Command30, "Command30", "Font",
+               "HTML Tag (Font size & Color)をｸﾘｯﾌﾟﾎﾞｰﾄﾞに書き出す", button(90, 3555), nullptr},
+    ButtonSpec{&Form1::Command27, "Command27", "IE", "ＩＥを起動してﾀｸﾞの動作をチェック",
+               button(90, 3975), nullptr},
+    ButtonSpec{&Form1::Command33, "Command33", "Print", "Comment を印刷", button(90, 4395),
+               nullptr},
+    ButtonSpec{&Form1::Command34, "Command34", "FileIn",
+               "選択したﾃｷｽﾄﾌｧｲﾙの内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送します。", button(105, 5550), nullptr},
+    ButtonSpec{&Form1::Command35, "Command35", "1", nullptr, slotButton(2145), nullptr},
+    ButtonSpec{&Form1::Command36, "Command36", "2", nullptr, slotButton(2535), nullptr},
+    ButtonSpec{&Form1::Command37, "Command37", "3", nullptr, slotButton(2925), nullptr},
+    ButtonSpec{&Form1::Command38, "Command38", "4", nullptr, slotButton(3315), nullptr},
+    ButtonSpec{&Form1::Command39, "Command39", "5", nullptr, slotButton(3705), nullptr},
+    ButtonSpec{&Form1::Command40, "Command40", "6", nullptr, slotButton(4095), nullptr},
+    ButtonSpec{&Form1::Command41, "Command41", "7", nullptr, slotButton(4485), nullptr},
+    ButtonSpec{&Form1::Command42, "Command42", "8", nullptr, slotButton(4875), nullptr},
+    ButtonSpec{&Form1::Command43, "Command43", "S", nullptr, slotButton(5265), nullptr},
+};
+
+struct OptionSpec
+{
+    QRadioButton *Form1::*control;
+    const char *name;
+    const char *caption;
+    const char *tooltip;
+    Twips at;
+};
+
+constexpr Twips option(int left) { return {left, 5655, 495, optionHeight}; }
+
+constexpr std::array options{
+    OptionSpec{&Form1::Option10,
+               "Option10",
+               "DefaultFont",
+               "表示ﾌｫﾝﾄを初期状態に戻す。",
+               {825, 5640, 1140, optionHeight}},
+    OptionSpec{&Form1::Option7, "Option7", "G", "ＭＳ Ｐゴシック", option(3465)},
+    OptionSpec{&Form1::Option8, "Option8", "M", "ＭＳ Ｐ明朝", option(3960)},
+    OptionSpec{&Form1::Option9, "Option9", "F", "FixedSys14ポイント固定", option(4455)},
+    OptionSpec{&Form1::Option1, "Option1", "8", nullptr, option(6375)},
+    OptionSpec{&Form1::Option2, "Option2", "9", nullptr, option(6870)},
+    OptionSpec{&Form1::Option3, "Option3", "10", nullptr, option(7365)},
+    OptionSpec{&Form1::Option4, "Option4", "11", nullptr, option(7860)},
+    OptionSpec{&Form1::Option5, "Option5", "12", nullptr, option(8355)},
+    OptionSpec{&Form1::Option6, "Option6", "16", nullptr, option(8850)},
+};
+
+constexpr Twips fileDropBox{120, 4830, 600, 600};
+// The vertical divider from (8385, 90) to (8385, 2085).
+constexpr Twips divider{8385, 90, twipsPerPixel, 1995};
+
+} // namespace
+
+void Form1::buildLayout()
+{
+    // The window's own font, which every control without a font of its own shows.
+    setFont(japaneseFont(windowPoints));
+
+    // The fields come first so that they lead the keyboard focus order.
+    auto makeLineBox = [this](const TextBoxSpec &spec) {
+        QLineEdit *box = platform::makeSingleLineBox(this);
+        describe(box, spec.name, nullptr);
+        place(box, spec.at);
+        this->*spec.control = box;
+    };
+    makeLineBox(titleBox);
+    Text7 = platform::makeMultiLineBox(this);
+    describe(Text7, "Text7", nullptr);
+    place(Text7, commentBox);
+    Text7->setFont(japaneseFont(commentPoints));
+    for (const TextBoxSpec &spec : otherLineBoxes)
+        makeLineBox(spec);
+
+    for (const LabelSpec &spec : labels) {
+        auto *label = new QLabel(QString::fromUtf8(spec.caption), this);
+        describe(label, spec.name, spec.tooltip);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (spec.points > 0)
+            label->setFont(japaneseFont(spec.points));
+        place(label, spec.at);
+        this->*spec.control = label;
+    }
+
+    for (const ButtonSpec &spec : buttons) {
+        auto *command = new QPushButton(QString::fromUtf8(spec.caption), this);
+        describe(command, spec.name, spec.tooltip);
+        command->setAutoDefault(false);
+        place(command, spec.at);
+        if (spec.onClick)
+            connect(command, &QPushButton::clicked, this, spec.onClick);
+        this->*spec.control = command;
+    }
+
+    // Standing directly on the window, the ten options form one group.
+    for (const OptionSpec &spec : options) {
+        auto *choice = new QRadioButton(QString::fromUtf8(spec.caption), this);
+        describe(choice, spec.name, spec.tooltip);
+        place(choice, spec.at);
+        this->*spec.control = choice;
+    }
+
+    lstFileName = new QListWidget(this);
+    describe(lstFileName, "lstFileName",
+             "ﾃｷｽﾄﾌｧｲﾙをここにﾄﾞﾛｯﾌﾟすると内容のすべてが、ｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送されます。");
+    place(lstFileName, fileDropBox);
+
+    Line1 = new QFrame(this);
+    describe(Line1, "Line1", nullptr);
+    Line1->setFrameShape(QFrame::VLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    place(Line1, divider);
+}

@@ -1,0 +1,23 @@
+#include "app/form1.h"
+#include "platform/datafolder.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "platform/japaneselook.h"
+#include "platform/services.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillo"));
+    platform::installJapaneseLook(app);
+
+    platform::FileSystem files;
+    platform::MessageBoxDialogs dialogs;
+    platform::Services services{platform::programFolder(), files, dialogs};
+
+    Form1 form(services);
+    form.Form_Load();
+    return QApplication::exec();
+}

@@ -1,0 +1,14 @@
+#include "app/module1.h"
+
+#include "platform/topmost.h"
+
+namespace Module1 {
+
+std::int32_t SetTopmost(QWidget &window, std::int16_t mode)
+{
+    if (mode != 0 && mode != 1)
+        return 0;
+    return platform::setStaysOnTop(window, mode == 1) ? 1 : 0;
+}
+
+} // namespace Module1

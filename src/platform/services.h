@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+class Dialogs;
+class FileSystem;
+
+// The operating-system services a window of the program works with. The program passes the real
+// ones; tests pass doubles and a temporary program folder.
+struct Services
+{
+    QString programFolder;
+    FileSystem &files;
+    Dialogs &dialogs;
+};
+
+} // namespace platform

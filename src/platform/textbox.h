@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace platform {
+
+// The program's text boxes. They never cut or change what they are given: a single-line box has
+// no length limit and keeps any character, a lone LF included; a multi-line box does not wrap
+// and hands its text out with CR LF between the lines.
+QLineEdit *makeSingleLineBox(QWidget *parent);
+QPlainTextEdit *makeMultiLineBox(QWidget *parent);
+
+QString boxText(const QWidget *box);
+void setBoxText(QWidget *box, const QString &text);
+
+} // namespace platform

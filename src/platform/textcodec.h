@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Every file of the program goes through these two functions.
+//
+// Text is written in Windows-31J (the Japanese Windows code page, no byte-order mark) whenever
+// that code page holds every character exactly, so files stay readable by the Windows tools our
+// users share them with. Text it cannot hold (emoji, U+301C typed by Linux input methods, ...) is
+// written as UTF-8 with a byte-order mark instead: nothing the user typed is ever lost.
+QByteArray encodeText(QStringView text);
+
+// A UTF-8 byte-order mark means UTF-8; anything else is read as Windows-31J.
+QString decodeText(QByteArrayView bytes);
+
+} // namespace platform

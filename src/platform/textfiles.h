@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace platform {
+
+struct Services;
+
+// Text files as the commands handle them: through the program's codec, written safely, and any
+// failure told to the user in a message box that names the file and the system's reason.
+bool writeTextFile(Services &services, const QString &path, QStringView text);
+std::optional<QString> readTextFile(Services &services, const QString &path);
+
+// A message box for a folder the program needs but cannot create.
+void reportFolderNotCreated(Services &services, const QString &path, const QString &reason);
+
+} // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "store/fieldfile.h"
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+struct Services;
+}
+
+namespace store {
+
+// One field of a window as the store sees it: its text box, its file and its Save message.
+struct Field
+{
+    QWidget *box;
+    QString fileName;
+    FieldKind kind;
+    QString savedMessage;
+};
+
+// A window's stored fields and the commands that move them between the text boxes and their
+// files in the Data folder. Fields are numbered from 1, in the order given.
+class FieldGroup
+{
+public:
+    FieldGroup(platform::Services &services, QString dataFolder, std::vector<Field> fields);
+
+    // Save: writes field n to its file, then shows the field's message.
+    void save(int n);
+    // Field load: fills the fields in order from their files and stops at the first file that
+    // is missing. With emptyEachFirst ("Re Load") each field is emptied before its file is
+    // looked for, so the field whose file is missing ends up empty too.
+    void load(bool emptyEachFirst);
+    // New: empties every field; no file is touched.
+    void clear();
+    // All Del: after confirmation, writes every field empty and empties it on screen.
+    void deleteAll();
+    // All Save: after confirmation, writes every field to its file.
+    void saveAll();
+
+private:
+    const Field &field(int n) const;
+    QString pathOf(const Field &field) const;
+    bool write(const Field &field, const QString &text);
+
+    platform::Services &services_;
+    QString dataFolder_;
+    std::vector<Field> fields_;
+};
+
+} // namespace store

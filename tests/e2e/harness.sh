@@ -1,0 +1,111 @@
+# The real-window harness: sourced by the end-to-end tests with the built program as $1.
+# It starts a private X server with a window manager, runs the program from a temporary program
+# folder and drives it with xdotool the way a person would; everything ends with the test.
+set -euo pipefail
+
+QUILLO_BINARY=$(readlink -f "$1")
+WORK=$(mktemp -d)
+PROGRAM_FOLDER=$WORK/program
+DATA=$PROGRAM_FOLDER/Data
+MAIN_TITLE='Quillo for Internet BBS'
+APP_PID=
+WM_PID=
+X_PID=
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cleanup() {
+    local pid
+    for pid in $APP_PID $WM_PID $X_PID; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+start_x() {
+    export XDG_RUNTIME_DIR=$WORK/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    exec 3>"$WORK/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    X_PID=$!
+    exec 3>&-
+    local tries=0
+    until [ -s "$WORK/display" ]; do
+        ((++tries < 100)) || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+        sleep 0.1
+    done
+    export DISPLAY=:$(head -n1 "$WORK/display")
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    openbox >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    tries=0
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        ((++tries < 100)) || fail "openbox did not start"
+        sleep 0.1
+    done
+}
+
+# Starts the program from its own folder and sets MAIN_WINDOW to its main window.
+start_quillo() {
+    mkdir -p "$PROGRAM_FOLDER"
+    cp "$QUILLO_BINARY" "$PROGRAM_FOLDER/quillo"
+    (cd "$PROGRAM_FOLDER" && exec ./quillo >"$WORK/quillo.log" 2>&1) &
+    APP_PID=$!
+    MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
+}
+
+# Prints the id of the first visible window whose title matches the pattern.
+wait_for_window() {
+    local id tries=0
+    until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; do
+        ((++tries < 100)) || fail "no window titled /$1/ appeared"
+        sleep 0.1
+    done
+    echo "$id"
+}
+
+# Clicks the middle of a control of the window, given its place in twips as laid out.
+click_control() {
+    local window=$1 left=$2 top=$3 width=$4 height=$5
+    xdotool mousemove --window "$window" $(((left + width / 2) / 15)) $(((top + height / 2) / 15)) \
+        click 1
+}
+
+# Answers the message box of the program that is showing with a key (Return is OK).
+answer_message_box() {
+    local box
+    box=$(wait_for_window '^Quillo$')
+    xdotool windowactivate --sync "$box" key "$1"
+    local tries=0
+    while xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1; do
+        ((++tries < 100)) || fail "the message box did not close"
+        sleep 0.1
+    done
+}
+
+is_on_top() {
+    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
+}
+
+# Compares a file of the Data folder with the bytes of a printf format.
+expect_data_file() {
+    local name=$1 expected
+    expected=$(printf "$2" | od -An -tx1 | tr -s ' \n' ' ')
+    local actual
+    actual=$(od -An -tx1 "$DATA/$name" 2>/dev/null | tr -s ' \n' ' ') || fail "$name is missing"
+    [ "$actual" = "$expected" ] || fail "$name holds [$actual], expected [$expected]"
+}
+
+wait_for_exit() {
+    local tries=0
+    while kill -0 "$APP_PID" 2>/dev/null; do
+        ((++tries < 100)) || fail "the program did not end"
+        sleep 0.1
+    done
+    APP_PID=
+}

@@ -1,0 +1,81 @@
+#include "support/testprogram.h"
+
+#include "app/form1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTest>
+
+std::optional<QByteArray> FaultyFileSystem::read(const QString &path, QString *reason) const
+{
+    if (failReads) {
+        *reason = QStringLiteral("Input/output error");
+        return std::nullopt;
+    }
+    return FileSystem::read(path, reason);
+}
+
+bool FaultyFileSystem::openTemporary(QSaveFile &file)
+{
+    return failAt != Step::Open && FileSystem::openTemporary(file);
+}
+
+bool FaultyFileSystem::writeBytes(QSaveFile &file, QByteArrayView bytes)
+{
+    if (failAt != Step::Middle)
+        return FileSystem::writeBytes(file, bytes);
+    // Half the bytes reach the disk, then the disk is full.
+    FileSystem::writeBytes(file, bytes.first(bytes.size() / 2));
+    return false;
+}
+
+bool FaultyFileSystem::commit(QSaveFile &file)
+{
+    if (failAt == Step::Rename) {
+        file.cancelWriting();
+        return false;
+    }
+    return FileSystem::commit(file);
+}
+
+TestProgram::TestProgram()
+    : services{QString(), files, dialogs}
+{
+    services.programFolder = folder_.path();
+}
+
+TestProgram::~TestProgram() = default;
+
+QString TestProgram::dataFolder() const
+{
+    return QDir(folder_.path()).filePath(QStringLiteral("Data"));
+}
+
+QString TestProgram::dataPath(const QString &name) const
+{
+    return QDir(dataFolder()).filePath(name);
+}
+
+void TestProgram::writeData(const QString &name, const QByteArray &bytes) const
+{
+    QDir(folder_.path()).mkpath(QStringLiteral("Data"));
+    QFile file(dataPath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray TestProgram::readData(const QString &name) const
+{
+    QFile file(dataPath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+Form1 &TestProgram::start()
+{
+    form_ = std::make_unique<Form1>(services);
+    form_->Form_Load();
+    return *form_;
+}

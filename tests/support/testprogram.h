@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/filesystem.h"
+#include "platform/services.h"
+#include "support/scripteddialogs.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class Form1;
+
+// A file system whose safe writes fail on request at one of their steps.
+class FaultyFileSystem : public platform::FileSystem
+{
+public:
+    enum class Step { None, Open, Middle, Rename };
+    Step failAt = Step::None;
+    bool failReads = false;
+
+    std::optional<QByteArray> read(const QString &path, QString *reason) const override;
+
+protected:
+    bool openTemporary(QSaveFile &file) override;
+    bool writeBytes(QSaveFile &file, QByteArrayView bytes) override;
+    bool commit(QSaveFile &file) override;
+};
+
+// A program folder of its own in a temporary directory, with scripted dialogs.
+class TestProgram
+{
+public:
+    TestProgram();
+    ~TestProgram();
+
+    QString programFolder() const { return folder_.path(); }
+    QString dataFolder() const;
+    QString dataPath(const QString &name) const;
+    void writeData(const QString &name, const QByteArray &bytes) const;
+    QByteArray readData(const QString &name) const;
+
+    // The main window on this folder, started as the program starts it.
+    Form1 &start();
+    Form1 &form() { return *form_; }
+
+    FaultyFileSystem files;
+    ScriptedDialogs dialogs;
+    platform::Services services;
+
+private:
+    QTemporaryDir folder_;
+    std::unique_ptr<Form1> form_;
+};
