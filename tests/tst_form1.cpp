@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/module1.h"
+#include "platform/japaneselook.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ private slots:
     void endClosesEveryWindow();
     void scratchWindowStartsEmpty();
     void textBoxesKeepWhatTheyAreGiven();
+    void japaneseLook();
 };
 
 void Form1Test::windowAndPlacesOfControls()
@@ -244,6 +246,19 @@ void Form1Test::textBoxesKeepWhatTheyAreGiven()
     QCOMPARE(form.Text2->text(), u"a\nb"_s);
     form.Command2_Click();
     QCOMPARE(program.readData("2.txt"), QByteArray("a\nb\r\n"));
+}
+
+void Form1Test::japaneseLook()
+{
+    platform::installJapaneseLook(*qApp);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
+
+    TestProgram program;
+    Form1 &form = program.start();
+    // The Windows font names are drawn in Japanese fonts, Mincho as Mincho.
+    QCOMPARE(QFontInfo(form.Text7->font()).family(), u"IPAPGothic"_s);
+    QCOMPARE(QFontInfo(form.Label1->font()).family(), u"IPAPGothic"_s);
+    QCOMPARE(QFontInfo(QFont(u"ＭＳ Ｐ明朝"_s)).family(), u"IPAPMincho"_s);
 }
 
 QTEST_MAIN(Form1Test)

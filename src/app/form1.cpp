@@ -2,9 +2,11 @@
 
 #include "app/form2.h"
 #include "app/module1.h"
+#include "cliptools/fieldtransfer.h"
 #include "platform/datafolder.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
+#include "platform/textbox.h"
 #include "platform/textfiles.h"
 #include "store/fieldgroup.h"
 
@@ -93,6 +95,25 @@ void Form1::Command4_Click() { fields_->save(4); }
 void Form1::Command5_Click() { fields_->save(5); }
 void Form1::Command6_Click() { fields_->save(6); }
 void Form1::Command7_Click() { fields_->save(7); }
+void Form1::Command11_Click() { cliptools::clipField(services_.clipboard, Text1); }
+void Form1::Command12_Click() { cliptools::clipField(services_.clipboard, Text2); }
+void Form1::Command13_Click() { cliptools::clipField(services_.clipboard, Text3); }
+void Form1::Command14_Click()
+{
+    cliptools::clipField(services_.clipboard, Text4, cliptools::Sensitivity::Secret);
+}
+void Form1::Command15_Click() { cliptools::clipField(services_.clipboard, Text5); }
+void Form1::Command16_Click() { cliptools::clipField(services_.clipboard, Text6); }
+void Form1::Command17_Click() { cliptools::clipField(services_.clipboard, Text7); }
+
+void Form1::Text1_DblClick() { platform::selectWholeText(Text1); }
+void Form1::Text2_DblClick() { platform::selectWholeText(Text2); }
+void Form1::Text3_DblClick() { platform::selectWholeText(Text3); }
+void Form1::Text4_DblClick() { platform::selectWholeText(Text4); }
+void Form1::Text5_DblClick() { platform::selectWholeText(Text5); }
+void Form1::Text6_DblClick() { platform::selectWholeText(Text6); }
+void Form1::Text7_DblClick() { platform::selectWholeText(Text7); }
+
 void Form1::Command8_Click() { fields_->load(true); }
 void Form1::Command9_Click() { fields_->clear(); }
 void Form1::Command22_Click() { fields_->deleteAll(); }

@@ -46,6 +46,22 @@ public:
     void Command5_Click();
     void Command6_Click();
     void Command7_Click();
+    // Clip buttons of fields 1 to 7.
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Command17_Click();
+    // A double click selects the field's whole text.
+    void Text1_DblClick();
+    void Text2_DblClick();
+    void Text3_DblClick();
+    void Text4_DblClick();
+    void Text5_DblClick();
+    void Text6_DblClick();
+    void Text7_DblClick();
     void Command8_Click();  // Re Load
     void Command9_Click();  // New
     void Command21_Click(); // End

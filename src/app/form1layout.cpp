@@ -60,19 +60,21 @@ struct TextBoxSpec
     QLineEdit *Form1::*control;
     const char *name;
     Twips at;
+    void (Form1::*onDoubleClick)();
 };
 
 // Keyboard focus order: Title, Comment, Name, Mail, ID, Home Page, Password. Title, first, has the
 // focus when the window opens; the Comment, second, is made apart as the one multi-line field.
-constexpr TextBoxSpec titleBox{&Form1::Text6, "Text6", {825, 1365, 6030, fieldHeight}};
+constexpr TextBoxSpec titleBox{
+    &Form1::Text6, "Text6", {825, 1365, 6030, fieldHeight}, &Form1::Text6_DblClick};
 constexpr Twips commentBox{765, 2175, 8505, 3465};
 constexpr double commentPoints = 9.75;
 constexpr std::array otherLineBoxes{
-    TextBoxSpec{&Form1::Text1, "Text1", {825, 105, 2565, fieldHeight}},
-    TextBoxSpec{&Form1::Text2, "Text2", {825, 510, 2550, fieldHeight}},
-    TextBoxSpec{&Form1::Text3, "Text3", {5460, 90, 1410, fieldHeight}},
-    TextBoxSpec{&Form1::Text5, "Text5", {825, 930, 6030, fieldHeight}},
-    TextBoxSpec{&Form1::Text4, "Text4", {5460, 510, 1410, fieldHeight}},
+    TextBoxSpec{&Form1::Text1, "Text1", {825, 105, 2565, fieldHeight}, &Form1::Text1_DblClick},
+    TextBoxSpec{&Form1::Text2, "Text2", {825, 510, 2550, fieldHeight}, &Form1::Text2_DblClick},
+    TextBoxSpec{&Form1::Text3, "Text3", {5460, 90, 1410, fieldHeight}, &Form1::Text3_DblClick},
+    TextBoxSpec{&Form1::Text5, "Text5", {825, 930, 6030, fieldHeight}, &Form1::Text5_DblClick},
+    TextBoxSpec{&Form1::Text4, "Text4", {5460, 510, 1410, fieldHeight}, &Form1::Text4_DblClick},
 };
 
 struct LabelSpec
@@ -121,33 +123,33 @@ const std::array buttons{
     ButtonSpec{&Form1::Command1, "Command1", "Save", "Name保存", button(3450, 90),
                &Form1::Command1_Click},
     ButtonSpec{&Form1::Command11, "Command11", "Clip", "Name をｸﾘｯﾌﾟﾎﾞｰﾄﾞ転送", button(4185, 90),
-               nullptr},
+               &Form1::Command11_Click},
     ButtonSpec{&Form1::Command3, "Command3", "Save", "ＩＤ を保存", button(6915, 90),
                &Form1::Command3_Click},
     ButtonSpec{&Form1::Command13, "Command13", "Clip", "ID をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送", button(7650, 90),
-               nullptr},
+               &Form1::Command13_Click},
     ButtonSpec{&Form1::Command9, "Command9", "New", "すべての項目を空にする",
                button(8490, 90, wideButton), &Form1::Command9_Click},
     ButtonSpec{&Form1::Command2, "Command2", "Save", "Ｍａｉｌ 保存", button(3450, 510),
                &Form1::Command2_Click},
     ButtonSpec{&Form1::Command12, "Command12", "Clip", "Mail をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送", button(4185, 510),
-               nullptr},
+               &Form1::Command12_Click},
     ButtonSpec{&Form1::Command4, "Command4", "Save", "Password を保存", button(6915, 510),
                &Form1::Command4_Click},
     ButtonSpec{&Form1::Command14, "Command14", "Clip", "Password をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
-               button(7650, 510), nullptr},
+               button(7650, 510), &Form1::Command14_Click},
     ButtonSpec{&Form1::Command8, "Command8", "Re Load", "最後に Save された状態に戻す",
                button(8490, 510, wideButton), &Form1::Command8_Click},
     ButtonSpec{&Form1::Command5, "Command5", "Save", "Home Page を保存", button(6915, 930),
                &Form1::Command5_Click},
     ButtonSpec{&Form1::Command15, "Command15", "Clip", "Home Page をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
-               button(7650, 930), nullptr},
+               button(7650, 930), &Form1::Command15_Click},
     ButtonSpec{&Form1::Command22, "Command22", "All Del", "全消去", button(8490, 930, wideButton),
                &Form1::Command22_Click},
     ButtonSpec{&Form1::Command6, "Command6", "Save", "Title を保存", button(6915, 1350),
                &Form1::Command6_Click},
     ButtonSpec{&Form1::Command16, "Command16", "Clip", "Title をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
-               button(7650, 1350), nullptr},
+               button(7650, 1350), &Form1::Command16_Click},
     ButtonSpec{&Form1::Command23, "Command23", "All Save", "全保存", button(8490, 1350, wideButton),
                &Form1::Command23_Click},
     ButtonSpec{&Form1::Command10, "Command10", "http", "URL に http:// を付ける",
@@ -169,7 +171,7 @@ const std::array buttons{
     ButtonSpec{&Form1::Command7, "Command7", "Save", "Comment を保存", button(6915, 1770),
                &Form1::Command7_Click},
     ButtonSpec{&Form1::Command17, "Command17", "Clip", "Comment をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
-               button(7650, 1770), nullptr},
+               button(7650, 1770), &Form1::Command17_Click},
     ButtonSpec{&Form1::Command21, "Command21", "End", "終了", button(8490, 1770, wideButton),
                &Form1::Command21_Click},
     ButtonSpec{&Form1::Command28, "Command28", "Link", "HTML Tag ( Link Page ) を書き出す",
@@ -241,12 +243,14 @@ void Form1::buildLayout()
         QLineEdit *box = platform::makeSingleLineBox(this);
         describe(box, spec.name, nullptr);
         place(box, spec.at);
+        platform::onDoubleClick(box, [this, handler = spec.onDoubleClick] { (this->*handler)(); });
         this->*spec.control = box;
     };
     makeLineBox(titleBox);
     Text7 = platform::makeMultiLineBox(this);
     describe(Text7, "Text7", nullptr);
     place(Text7, commentBox);
+    platform::onDoubleClick(Text7, [this] { Text7_DblClick(); });
     Text7->setFont(japaneseFont(commentPoints));
     for (const TextBoxSpec &spec : otherLineBoxes)
         makeLineBox(spec);

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "platform/clipboard.h"
 #include "platform/datafolder.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -15,7 +16,8 @@ int main(int argc, char *argv[])
 
     platform::FileSystem files;
     platform::MessageBoxDialogs dialogs;
-    platform::Services services{platform::programFolder(), files, dialogs};
+    platform::Clipboard clipboard;
+    platform::Services services{platform::programFolder(), files, dialogs, clipboard};
 
     Form1 form(services);
     form.Form_Load();

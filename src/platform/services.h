@@ -4,6 +4,7 @@
 
 namespace platform {
 
+class Clipboard;
 class Dialogs;
 class FileSystem;
 
@@ -14,6 +15,7 @@ struct Services
     QString programFolder;
     FileSystem &files;
     Dialogs &dialogs;
+    Clipboard &clipboard;
 };
 
 } // namespace platform

@@ -1,11 +1,36 @@
 #include "platform/textbox.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include <limits>
 
 namespace platform {
+
+namespace {
+
+class DoubleClickFilter final : public QObject
+{
+public:
+    DoubleClickFilter(QObject *parent, std::function<void()> handler)
+        : QObject(parent)
+        , handler_(std::move(handler))
+    {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        handler_();
+        return true;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+} // namespace
 
 QLineEdit *makeSingleLineBox(QWidget *parent)
 {
@@ -41,6 +66,22 @@ void setBoxText(QWidget *box, const QString &text)
         multiLine->setPlainText(text);
     else
         qobject_cast<QLineEdit *>(box)->setText(text);
+}
+
+void selectWholeText(QWidget *box)
+{
+    if (auto *multiLine = qobject_cast<QPlainTextEdit *>(box))
+        multiLine->selectAll();
+    else
+        qobject_cast<QLineEdit *>(box)->selectAll();
+}
+
+void onDoubleClick(QWidget *box, std::function<void()> handler)
+{
+    // A multi-line box receives its mouse events through its viewport.
+    auto *multiLine = qobject_cast<QPlainTextEdit *>(box);
+    QWidget *target = multiLine ? multiLine->viewport() : box;
+    target->installEventFilter(new DoubleClickFilter(box, std::move(handler)));
 }
 
 } // namespace platform

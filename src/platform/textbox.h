@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -16,5 +18,9 @@ QPlainTextEdit *makeMultiLineBox(QWidget *parent);
 
 QString boxText(const QWidget *box);
 void setBoxText(QWidget *box, const QString &text);
+void selectWholeText(QWidget *box);
+
+// Runs the handler when the box is double-clicked, in place of the box's own word selection.
+void onDoubleClick(QWidget *box, std::function<void()> handler);
 
 } // namespace platform

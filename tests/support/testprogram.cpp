@@ -40,7 +40,7 @@ bool FaultyFileSystem::commit(QSaveFile &file)
 }
 
 TestProgram::TestProgram()
-    : services{QString(), files, dialogs}
+    : services{QString(), files, dialogs, clipboard}
 {
     services.programFolder = folder_.path();
 }

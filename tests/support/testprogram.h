@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clipboard.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
 #include "support/scripteddialogs.h"
@@ -46,6 +47,7 @@ public:
 
     FaultyFileSystem files;
     ScriptedDialogs dialogs;
+    platform::Clipboard clipboard; // the real one: in-process under the offscreen platform
     platform::Services services;
 
 private:

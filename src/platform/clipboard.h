@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The system clipboard in its plain-text format. Only the clipboard is written, never the X11
+// primary selection.
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+
+    // Clears every format the clipboard holds, then puts the text on it as plain text.
+    virtual void putText(const QString &text);
+    // The same, with the text marked as a secret so that clipboard history tools do not keep it.
+    virtual void putSecretText(const QString &text);
+    virtual void clear();
+
+    virtual bool hasText() const;
+    // The plain text on the clipboard; empty when it holds none (an image, say).
+    virtual QString text() const;
+};
+
+} // namespace platform
