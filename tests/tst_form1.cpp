@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/module1.h"
+#include "app/secondarywindow.h"
 #include "platform/japaneselook.h"
 #include "support/testprogram.h"
 
@@ -20,6 +21,23 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+class Memo final : public SecondaryWindow
+{
+public:
+    explicit Memo(QWidget &mainWindow)
+        : SecondaryWindow(mainWindow, u"Memo"_s, QSize(100, 80))
+    {
+        ++loads;
+        releaseMainWindow();
+    }
+    static inline int loads = 0;
+};
+
+bool onTop(const QWidget &window)
+{
+    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
 
 QWidget *nextTabStop(QWidget *widget)
 {
@@ -47,6 +65,7 @@ private slots:
     void scratchWindowStartsEmpty();
     void textBoxesKeepWhatTheyAreGiven();
     void japaneseLook();
+    void secondaryWindowsShareTheTopmostState();
 };
 
 void Form1Test::windowAndPlacesOfControls()
@@ -259,6 +278,33 @@ void Form1Test::japaneseLook()
     QCOMPARE(QFontInfo(form.Text7->font()).family(), u"IPAPGothic"_s);
     QCOMPARE(QFontInfo(form.Label1->font()).family(), u"IPAPGothic"_s);
     QCOMPARE(QFontInfo(QFont(u"ＭＳ Ｐ明朝"_s)).family(), u"IPAPMincho"_s);
+}
+
+void Form1Test::secondaryWindowsShareTheTopmostState()
+{
+    TestProgram program;
+    Form1 &form = program.start();
+    QPointer<Memo> first;
+    QPointer<Memo> second;
+    Memo::loads = 0;
+
+    SecondaryWindow::open(first, form);
+    QVERIFY(!onTop(form));
+    QVERIFY(!onTop(*first));
+    QCOMPARE(first->size(), QSize(100, 80));
+    SecondaryWindow::open(second, form);
+    second->close(); // its closing puts the main window back, the other one still open
+    QVERIFY(onTop(form));
+    QTRY_VERIFY(!second); // unloaded
+
+    SecondaryWindow::open(first, form); // only brought to the front: no second load
+    QCOMPARE(Memo::loads, 2);
+    QVERIFY(onTop(form));
+
+    // Ending the program closes it without showing the main window again.
+    form.Command21_Click();
+    QVERIFY(!form.isVisible());
+    QTRY_VERIFY(!first);
 }
 
 QTEST_MAIN(Form1Test)

@@ -127,7 +127,9 @@ void Form1::Command21_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // Every other window goes with the main window, unsaved and unasked.
+    // Every other window goes with the main window, unsaved and unasked; hidden first, the main
+    // window is no longer there for them to put back on top.
+    hide();
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();
