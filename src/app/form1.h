@@ -68,6 +68,14 @@ public:
     void Command22_Click(); // All Del
     void Command23_Click(); // All Save
 
+    // Clipboard tools: prefixes, quote marks, text-file intake (form1cliptools.cpp).
+
+    // HTML tags and the browser preview (form1html.cpp).
+
+    // Snapshot slots and aux memo windows (form1memos.cpp).
+
+    // Output, screen fonts, label actions and the about box (form1display.cpp).
+
     // The controls, named as in the window layout. Text7 is the Comment.
     QLineEdit *Text1{}, *Text2{}, *Text3{}, *Text4{}, *Text5{}, *Text6{};
     QPlainTextEdit *Text7{};
