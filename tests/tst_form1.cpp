@@ -277,6 +277,9 @@ void Form1Test::japaneseLook()
     // The Windows font names are drawn in Japanese fonts, Mincho as Mincho.
     QCOMPARE(QFontInfo(form.Text7->font()).family(), u"IPAPGothic"_s);
     QCOMPARE(QFontInfo(form.Label1->font()).family(), u"IPAPGothic"_s);
+    // Controls without a font of their own show the window's, after start-up too.
+    QCOMPARE(QFontInfo(form.Label9->font()).family(), u"IPAPGothic"_s);
+    QCOMPARE(QFontInfo(form.Command1->font()).family(), u"IPAPGothic"_s);
     QCOMPARE(QFontInfo(QFont(u"ＭＳ Ｐ明朝"_s)).family(), u"IPAPMincho"_s);
 }
 

@@ -30,7 +30,7 @@ constexpr int buttonHeight = 330;
 constexpr int wideButton = 855;
 constexpr int fieldHeight = 330;
 constexpr int optionHeight = 225;
-constexpr double windowPoints = 9;
+constexpr double windowPoints = 8.25;
 constexpr double labelPoints = 11.25;
 constexpr double largeLabelPoints = 12;
 const QString labelFamily = QStringLiteral("ＭＳ Ｐゴシック");
@@ -237,6 +237,10 @@ void Form1::buildLayout()
 {
     // The window's own font, which every control without a font of its own shows.
     setFont(japaneseFont(windowPoints));
+    // The option buttons are laid out for Windows' small radio marks: keep the caption beside
+    // the mark readable in the same width.
+    setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"
+                                 "QRadioButton::indicator { width: 11px; height: 11px; }"));
 
     // The fields come first so that they lead the keyboard focus order.
     auto makeLineBox = [this](const TextBoxSpec &spec) {

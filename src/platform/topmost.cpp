@@ -9,14 +9,12 @@ bool setStaysOnTop(QWidget &window, bool onTop)
 {
     Qt::WindowFlags flags = window.windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (QWindow *native = window.windowHandle()) {
-        // QWidget::setWindowFlags would destroy and re-create the native window (a new X window,
-        // an unmap and a flicker); the QWindow passes the change to the window manager instead.
+    // QWidget::setWindowFlags would re-create the native window (a new X window, an unmap and a
+    // flicker) and drop the fonts the children inherit; the flags are kept in step instead, and
+    // a window that exists already passes the change to the window manager.
+    window.overrideWindowFlags(flags);
+    if (QWindow *native = window.windowHandle())
         native->setFlags(flags);
-        window.overrideWindowFlags(flags);
-    } else {
-        window.setWindowFlags(flags);
-    }
     if (!window.isVisible())
         window.show();
     return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop;
