@@ -237,10 +237,6 @@ void Form1::buildLayout()
 {
     // The window's own font, which every control without a font of its own shows.
     setFont(japaneseFont(windowPoints));
-    // The option buttons are laid out for Windows' small radio marks: keep the caption beside
-    // the mark readable in the same width.
-    setStyleSheet(QStringLiteral("QRadioButton { spacing: 1px; }"
-                                 "QRadioButton::indicator { width: 11px; height: 11px; }"));
 
     // The fields come first so that they lead the keyboard focus order.
     auto makeLineBox = [this](const TextBoxSpec &spec) {
@@ -282,6 +278,10 @@ void Form1::buildLayout()
     // Standing directly on the window, the ten options form one group.
     for (const OptionSpec &spec : options) {
         auto *choice = new QRadioButton(QString::fromUtf8(spec.caption), this);
+        // Laid out for Windows' small radio marks: keep the caption readable in the same width.
+        choice->setStyleSheet(
+            QStringLiteral("QRadioButton { spacing: 1px; }"
+                           "QRadioButton::indicator { width: 11px; height: 11px; }"));
         describe(choice, spec.name, spec.tooltip);
         place(choice, spec.at);
         this->*spec.control = choice;
