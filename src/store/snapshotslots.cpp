@@ -1,7 +1,6 @@
 #include "store/snapshotslots.h"
 
 #include "platform/dialogs.h"
-#include "platform/filesystem.h"
 #include "platform/linereader.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
@@ -56,10 +55,7 @@ void SnapshotSlots::save(int slot)
 
 void SnapshotSlots::load(int slot)
 {
-    const QString path = pathOf(slot);
-    if (!services_.files.isPresentFile(path))
-        return;
-    const auto text = platform::readTextFile(services_, path);
+    const auto text = platform::readTextFileIfPresent(services_, pathOf(slot));
     if (!text)
         return;
     const QStringList texts = fieldsFromSlotFileText(*text, fields_.size());
