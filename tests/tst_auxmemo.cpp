@@ -4,6 +4,7 @@
 #include "platform/textbox.h"
 #include "store/auxmemoform.h"
 #include "store/form5.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QClipboard>
@@ -17,7 +18,6 @@
 
 using namespace Qt::StringLiterals;
 using platform::boxText;
-using platform::setBoxText;
 
 namespace {
 
@@ -25,43 +25,10 @@ const QString saveAllQuestion = u"現在の表示状態をすべて保存しま�
 const QString deleteAllQuestion = u"すべてのデータを削除しますか？"_s;
 const QStringList form3Files{"11.txt", "12.txt", "13.txt", "14.txt", "15.txt", "16.txt", "17.txt"};
 
-QList<QWidget *> fieldsOf(AuxMemoForm &memo)
-{
-    return {memo.Text1, memo.Text2, memo.Text3, memo.Text4, memo.Text5, memo.Text6, memo.Text7};
-}
-
-void fill(AuxMemoForm &memo, const QStringList &texts)
-{
-    const QList<QWidget *> fields = fieldsOf(memo);
-    for (qsizetype i = 0; i < fields.size(); ++i)
-        setBoxText(fields[i], texts.value(i));
-}
-
-QStringList textsOf(AuxMemoForm &memo)
-{
-    QStringList texts;
-    for (QWidget *field : fieldsOf(memo))
-        texts.append(boxText(field));
-    return texts;
-}
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
 AuxMemoForm &openAux(Form1 &form)
 {
     QTest::mouseClick(form.Command25, Qt::LeftButton);
     return *form.form3;
-}
-
-QWidget *nextTabStop(QWidget *widget)
-{
-    do
-        widget = widget->nextInFocusChain();
-    while (!(widget->focusPolicy() & Qt::TabFocus));
-    return widget;
 }
 
 const QColor black(0, 0, 0);
@@ -379,16 +346,16 @@ void AuxMemoTest::topmostStateThroughOpenReopenAndClose()
 {
     TestProgram program;
     Form1 &form = program.start();
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     AuxMemoForm &memo = openAux(form);
-    QVERIFY(!onTop(form));
-    QVERIFY(!onTop(memo));
+    QVERIFY(!staysOnTop(form));
+    QVERIFY(!staysOnTop(memo));
     QVERIFY(memo.isVisible());
     form.Command43_Click(); // the slot chooser as well
 
     // Closing the chooser by its button puts the main window back, the memo still open.
     QTest::mouseClick(form.form5->Command9, Qt::LeftButton);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QTRY_VERIFY(!form.form5);
 
     // Opening the memo again only brings it to the front: the main window stays on top and
@@ -396,26 +363,26 @@ void AuxMemoTest::topmostStateThroughOpenReopenAndClose()
     memo.Text2->setText("unsaved");
     openAux(form);
     QCOMPARE(form.form3.data(), &memo);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QCOMPARE(memo.Text2->text(), u"unsaved"_s);
 
     // The second memo takes the main window out again; its End puts it back.
     QTest::mouseClick(form.Command26, Qt::LeftButton);
-    QVERIFY(!onTop(form));
+    QVERIFY(!staysOnTop(form));
     QTest::mouseClick(form.form4->Command17, Qt::LeftButton);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QTRY_VERIFY(!form.form4);
 
     // Closing through the title bar does what End does.
     Module1::SetTopmost(form, 0);
     memo.close();
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QTRY_VERIFY(!form.form3);
     QCOMPARE(program.readData("12.txt"), QByteArray("<missing>"));
 
     // The next opening loads the window afresh.
     QCOMPARE(openAux(form).Text2->text(), QString());
-    QVERIFY(!onTop(form));
+    QVERIFY(!staysOnTop(form));
 }
 
 void AuxMemoTest::endOnMainWindowClosesAllUnsaved()

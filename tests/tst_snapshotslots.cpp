@@ -1,7 +1,7 @@
 #include "app/form1.h"
 #include "app/module1.h"
-#include "platform/textbox.h"
 #include "store/form5.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QDir>
@@ -12,35 +12,8 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using platform::boxText;
-using platform::setBoxText;
 
 namespace {
-
-QList<QWidget *> fieldsOf(Form1 &form)
-{
-    return {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5, form.Text6, form.Text7};
-}
-
-void fill(Form1 &form, const QStringList &texts)
-{
-    const QList<QWidget *> fields = fieldsOf(form);
-    for (qsizetype i = 0; i < fields.size(); ++i)
-        setBoxText(fields[i], texts.value(i));
-}
-
-QStringList textsOf(Form1 &form)
-{
-    QStringList texts;
-    for (QWidget *field : fieldsOf(form))
-        texts.append(boxText(field));
-    return texts;
-}
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
 
 QString prompt(int slot) { return u"現在の表示内容を %1 に保存しますか？"_s.arg(slot); }
 
@@ -118,17 +91,17 @@ void SnapshotSlotsTest::chooserSharesTheTopmostState()
 {
     TestProgram program;
     Form1 &form = program.start();
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     form.Command43_Click();
-    QVERIFY(!onTop(form));
-    QVERIFY(!onTop(*form.form5));
+    QVERIFY(!staysOnTop(form));
+    QVERIFY(!staysOnTop(*form.form5));
 
     // Opened again, it only comes to the front: the main window, back on top meanwhile, stays.
     Form5 *chooser = form.form5;
     Module1::SetTopmost(form, 1);
     form.Command43_Click();
     QCOMPARE(form.form5.data(), chooser);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 
     // The main window can load slots while the chooser is open.
     fill(form, sample);
@@ -139,14 +112,14 @@ void SnapshotSlotsTest::chooserSharesTheTopmostState()
 
     Module1::SetTopmost(form, 0);
     QTest::mouseClick(chooser->Command9, Qt::LeftButton); // Close
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QTRY_VERIFY(!form.form5);
 
     // The title bar's close box puts the main window back on top as well.
     form.Command43_Click();
-    QVERIFY(!onTop(form));
+    QVERIFY(!staysOnTop(form));
     form.form5->close();
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QTRY_VERIFY(!form.form5);
 }
 

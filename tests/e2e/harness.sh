@@ -81,11 +81,7 @@ answer_message_box() {
     local box
     box=$(wait_for_window '^Quillo$')
     xdotool windowactivate --sync "$box" key "$1"
-    local tries=0
-    while xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1; do
-        ((++tries < 100)) || fail "the message box did not close"
-        sleep 0.1
-    done
+    wait_for_window_gone '^Quillo$'
 }
 
 is_on_top() {
