@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "platform/textbox.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QDir>
@@ -10,32 +11,11 @@
 
 using namespace Qt::StringLiterals;
 using platform::boxText;
-using platform::setBoxText;
 
 namespace {
 
 const QString saveAllQuestion = u"現在の表示状態をすべて保存しますか？"_s;
 const QString deleteAllQuestion = u"すべてのデータを削除しますか？"_s;
-
-QList<QWidget *> fieldsOf(Form1 &form)
-{
-    return {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5, form.Text6, form.Text7};
-}
-
-void fill(Form1 &form, const QStringList &texts)
-{
-    const QList<QWidget *> fields = fieldsOf(form);
-    for (int i = 0; i < fields.size(); ++i)
-        setBoxText(fields[i], texts.value(i));
-}
-
-QStringList textsOf(Form1 &form)
-{
-    QStringList texts;
-    for (QWidget *field : fieldsOf(form))
-        texts.append(boxText(field));
-    return texts;
-}
 
 const QStringList sample{"名前",  "me@example.jp", "id", "pass", "http://example.jp",
                          "Re:題", "a\r\nb"};

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/secondarywindow.h"
 #include "platform/japaneselook.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -33,19 +34,6 @@ public:
     }
     static inline int loads = 0;
 };
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
-
-QWidget *nextTabStop(QWidget *widget)
-{
-    do
-        widget = widget->nextInFocusChain();
-    while (!(widget->focusPolicy() & Qt::TabFocus));
-    return widget;
-}
 
 } // namespace
 
@@ -292,17 +280,17 @@ void Form1Test::secondaryWindowsShareTheTopmostState()
     Memo::loads = 0;
 
     SecondaryWindow::open(first, form);
-    QVERIFY(!onTop(form));
-    QVERIFY(!onTop(*first));
+    QVERIFY(!staysOnTop(form));
+    QVERIFY(!staysOnTop(*first));
     QCOMPARE(first->size(), QSize(100, 80));
     SecondaryWindow::open(second, form);
     second->close(); // its closing puts the main window back, the other one still open
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     QTRY_VERIFY(!second); // unloaded
 
     SecondaryWindow::open(first, form); // only brought to the front: no second load
     QCOMPARE(Memo::loads, 2);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 
     // Ending the program closes it without showing the main window again.
     form.Command21_Click();

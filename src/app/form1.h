@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -12,13 +13,16 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 struct Form2;
+class AuxMemoForm;
+class Form5;
 
 namespace platform {
 struct Services;
 }
 namespace store {
 class FieldGroup;
-}
+class SnapshotSlots;
+} // namespace store
 
 // The main window: the seven fields with their Save and Clip buttons, every command button, the
 // drop box for text files and the screen-font options. It stays in front of ordinary windows so
@@ -73,6 +77,21 @@ public:
     // HTML tags and the browser preview (form1html.cpp).
 
     // Snapshot slots and aux memo windows (form1memos.cpp).
+    void Command25_Click(); // Aux
+    void Command26_Click(); // Aux2
+    void Command43_Click(); // S: the slot chooser
+    // Load slots 1 to 8.
+    void Command35_Click();
+    void Command36_Click();
+    void Command37_Click();
+    void Command38_Click();
+    void Command39_Click();
+    void Command40_Click();
+    void Command41_Click();
+    void Command42_Click();
+    // The aux memo windows and the slot chooser while they are open.
+    QPointer<AuxMemoForm> form3, form4;
+    QPointer<Form5> form5;
 
     // Output, screen fonts, label actions and the about box (form1display.cpp).
 
@@ -101,6 +120,7 @@ protected:
 private:
     void buildLayout();
     void ensureDataFolder();
+    store::SnapshotSlots snapshotSlots();
 
     platform::Services &services_;
     QString dataFolder_;

@@ -1,29 +1,26 @@
 // The main window's controls as data: every control with its caption, tooltip and place, in
-// twips as the layout gives them (15 twips to a pixel at 96 dpi; Qt scales on denser screens).
+// twips as the layout gives them.
 
 #include "app/form1.h"
 
-#include "platform/textbox.h"
+#include "platform/windowlayout.h"
 
-#include <QFont>
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <array>
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
-struct Twips
-{
-    int left, top, width, height;
-};
+using platform::describe;
+using platform::japaneseFont;
+using platform::place;
+using platform::Twips;
+using platform::twipsPerPixel;
+using TextBoxSpec = platform::TextBoxSpec<Form1, QLineEdit>;
+using LabelSpec = platform::LabelSpec<Form1>;
+using ButtonSpec = platform::ButtonSpec<Form1>;
 
 constexpr int buttonWidth = 645;
 constexpr int buttonHeight = 330;
@@ -33,41 +30,13 @@ constexpr int optionHeight = 225;
 constexpr double windowPoints = 8.25;
 constexpr double labelPoints = 11.25;
 constexpr double largeLabelPoints = 12;
-const QString labelFamily = QStringLiteral("ＭＳ Ｐゴシック");
-
-void place(QWidget *control, Twips at)
-{
-    control->setGeometry(at.left / twipsPerPixel, at.top / twipsPerPixel, at.width / twipsPerPixel,
-                         at.height / twipsPerPixel);
-}
-
-QFont japaneseFont(double points)
-{
-    QFont font(labelFamily);
-    font.setPointSizeF(points);
-    return font;
-}
-
-void describe(QWidget *control, const char *name, const char *tooltip)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    if (tooltip)
-        control->setToolTip(QString::fromUtf8(tooltip));
-}
-
-struct TextBoxSpec
-{
-    QLineEdit *Form1::*control;
-    const char *name;
-    Twips at;
-    void (Form1::*onDoubleClick)();
-};
 
 // Keyboard focus order: Title, Comment, Name, Mail, ID, Home Page, Password. Title, first, has the
 // focus when the window opens; the Comment, second, is made apart as the one multi-line field.
 constexpr TextBoxSpec titleBox{
     &Form1::Text6, "Text6", {825, 1365, 6030, fieldHeight}, &Form1::Text6_DblClick};
-constexpr Twips commentBox{765, 2175, 8505, 3465};
+constexpr platform::TextBoxSpec<Form1, QPlainTextEdit> commentBox{
+    &Form1::Text7, "Text7", {765, 2175, 8505, 3465}, &Form1::Text7_DblClick};
 constexpr double commentPoints = 9.75;
 constexpr std::array otherLineBoxes{
     TextBoxSpec{&Form1::Text1, "Text1", {825, 105, 2565, fieldHeight}, &Form1::Text1_DblClick},
@@ -75,16 +44,6 @@ constexpr std::array otherLineBoxes{
     TextBoxSpec{&Form1::Text3, "Text3", {5460, 90, 1410, fieldHeight}, &Form1::Text3_DblClick},
     TextBoxSpec{&Form1::Text5, "Text5", {825, 930, 6030, fieldHeight}, &Form1::Text5_DblClick},
     TextBoxSpec{&Form1::Text4, "Text4", {5460, 510, 1410, fieldHeight}, &Form1::Text4_DblClick},
-};
-
-struct LabelSpec
-{
-    QLabel *Form1::*control;
-    const char *name;
-    const char *caption;
-    const char *tooltip;
-    double points; // 0: the window's own font
-    Twips at;
 };
 
 constexpr std::array labels{
@@ -99,16 +58,6 @@ constexpr std::array labels{
         &Form1::Label8, "Label8", "Screen Font Size", nullptr, 0, {5025, 5655, 1335, optionHeight}},
     LabelSpec{
         &Form1::Label9, "Label9", "Screen Font Name", nullptr, 0, {2025, 5655, 1425, optionHeight}},
-};
-
-struct ButtonSpec
-{
-    QPushButton *Form1::*control;
-    const char *name;
-    const char *caption;
-    const char *tooltip;
-    Twips at;
-    void (Form1::*onClick)(); // null: the command is not in this window yet
 };
 
 constexpr Twips button(int left, int top, int width = buttonWidth)
@@ -163,9 +112,9 @@ const std::array buttons{
     ButtonSpec{&Form1::Command19, "Command19", ">Set", "使用する引用符を変更", button(3975, 1770),
                nullptr},
     ButtonSpec{&Form1::Command25, "Command25", "Aux", "Aux memo (忘備録１）", button(4710, 1770),
-               nullptr},
+               &Form1::Command25_Click},
     ButtonSpec{&Form1::Command26, "Command26", "Aux2", "Aux memo2 （忘備録２）", button(5445, 1770),
-               nullptr},
+               &Form1::Command26_Click},
     ButtonSpec{&Form1::Command32, "Command32", "O-put",
                "Comment に名前をつけてﾃﾞｽｸﾄｯﾌﾟにﾌｧｲﾙ出力します。", button(6180, 1770), nullptr},
     ButtonSpec{&Form1::Command7, "Command7", "Save", "Comment を保存", button(6915, 1770),
@@ -188,15 +137,24 @@ const std::array buttons{
                nullptr},
     ButtonSpec{&Form1::Command34, "Command34", "FileIn",
                "選択したﾃｷｽﾄﾌｧｲﾙの内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送します。", button(105, 5550), nullptr},
-    ButtonSpec{&Form1::Command35, "Command35", "1", nullptr, slotButton(2145), nullptr},
-    ButtonSpec{&Form1::Command36, "Command36", "2", nullptr, slotButton(2535), nullptr},
-    ButtonSpec{&Form1::Command37, "Command37", "3", nullptr, slotButton(2925), nullptr},
-    ButtonSpec{&Form1::Command38, "Command38", "4", nullptr, slotButton(3315), nullptr},
-    ButtonSpec{&Form1::Command39, "Command39", "5", nullptr, slotButton(3705), nullptr},
-    ButtonSpec{&Form1::Command40, "Command40", "6", nullptr, slotButton(4095), nullptr},
-    ButtonSpec{&Form1::Command41, "Command41", "7", nullptr, slotButton(4485), nullptr},
-    ButtonSpec{&Form1::Command42, "Command42", "8", nullptr, slotButton(4875), nullptr},
-    ButtonSpec{&Form1::Command43, "Command43", "S", nullptr, slotButton(5265), nullptr},
+    ButtonSpec{&Form1::Command35, "Command35", "1", nullptr, slotButton(2145),
+               &Form1::Command35_Click},
+    ButtonSpec{&Form1::Command36, "Command36", "2", nullptr, slotButton(2535),
+               &Form1::Command36_Click},
+    ButtonSpec{&Form1::Command37, "Command37", "3", nullptr, slotButton(2925),
+               &Form1::Command37_Click},
+    ButtonSpec{&Form1::Command38, "Command38", "4", nullptr, slotButton(3315),
+               &Form1::Command38_Click},
+    ButtonSpec{&Form1::Command39, "Command39", "5", nullptr, slotButton(3705),
+               &Form1::Command39_Click},
+    ButtonSpec{&Form1::Command40, "Command40", "6", nullptr, slotButton(4095),
+               &Form1::Command40_Click},
+    ButtonSpec{&Form1::Command41, "Command41", "7", nullptr, slotButton(4485),
+               &Form1::Command41_Click},
+    ButtonSpec{&Form1::Command42, "Command42", "8", nullptr, slotButton(4875),
+               &Form1::Command42_Click},
+    ButtonSpec{&Form1::Command43, "Command43", "S", nullptr, slotButton(5265),
+               &Form1::Command43_Click},
 };
 
 struct OptionSpec
@@ -239,41 +197,12 @@ void Form1::buildLayout()
     setFont(japaneseFont(windowPoints));
 
     // The fields come first so that they lead the keyboard focus order.
-    auto makeLineBox = [this](const TextBoxSpec &spec) {
-        QLineEdit *box = platform::makeSingleLineBox(this);
-        describe(box, spec.name, nullptr);
-        place(box, spec.at);
-        platform::onDoubleClick(box, [this, handler = spec.onDoubleClick] { (this->*handler)(); });
-        this->*spec.control = box;
-    };
-    makeLineBox(titleBox);
-    Text7 = platform::makeMultiLineBox(this);
-    describe(Text7, "Text7", nullptr);
-    place(Text7, commentBox);
-    platform::onDoubleClick(Text7, [this] { Text7_DblClick(); });
-    Text7->setFont(japaneseFont(commentPoints));
+    platform::addTextBox(*this, titleBox);
+    platform::addTextBox(*this, commentBox)->setFont(japaneseFont(commentPoints));
     for (const TextBoxSpec &spec : otherLineBoxes)
-        makeLineBox(spec);
-
-    for (const LabelSpec &spec : labels) {
-        auto *label = new QLabel(QString::fromUtf8(spec.caption), this);
-        describe(label, spec.name, spec.tooltip);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (spec.points > 0)
-            label->setFont(japaneseFont(spec.points));
-        place(label, spec.at);
-        this->*spec.control = label;
-    }
-
-    for (const ButtonSpec &spec : buttons) {
-        auto *command = new QPushButton(QString::fromUtf8(spec.caption), this);
-        describe(command, spec.name, spec.tooltip);
-        command->setAutoDefault(false);
-        place(command, spec.at);
-        if (spec.onClick)
-            connect(command, &QPushButton::clicked, this, spec.onClick);
-        this->*spec.control = command;
-    }
+        platform::addTextBox(*this, spec);
+    platform::addLabels(*this, labels);
+    platform::addButtons(*this, buttons);
 
     // Standing directly on the window, the ten options form one group.
     for (const OptionSpec &spec : options) {

@@ -18,6 +18,9 @@ SecondaryWindow::SecondaryWindow(QWidget &mainWindow, const QString &caption, QS
     setPalette(grey);
     setAutoFillBackground(true);
     setFont(mainWindow.font());
+    // Not owned by the main window, it must still not outlive it: it would put a window that is
+    // gone back on top when it closes.
+    connect(&mainWindow, &QObject::destroyed, this, [this] { delete this; });
 }
 
 void SecondaryWindow::releaseMainWindow() { Module1::SetTopmost(mainWindow_, 0); }

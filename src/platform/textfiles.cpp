@@ -37,6 +37,13 @@ std::optional<QString> readTextFile(Services &services, const QString &path)
     return std::nullopt;
 }
 
+std::optional<QString> readTextFileIfPresent(Services &services, const QString &path)
+{
+    if (!services.files.isPresentFile(path))
+        return std::nullopt;
+    return readTextFile(services, path);
+}
+
 void reportFolderNotCreated(Services &services, const QString &path, const QString &reason)
 {
     report(services, QStringLiteral("フォルダ「%1」を作成できませんでした。"), path, reason);

@@ -12,6 +12,8 @@ struct Services;
 // failure told to the user in a message box that names the file and the system's reason.
 bool writeTextFile(Services &services, const QString &path, QStringView text);
 std::optional<QString> readTextFile(Services &services, const QString &path);
+// The same for a file that may be missing, which is no failure: nothing, and nothing is said.
+std::optional<QString> readTextFileIfPresent(Services &services, const QString &path);
 
 // A message box for a folder the program needs but cannot create.
 void reportFolderNotCreated(Services &services, const QString &path, const QString &reason);

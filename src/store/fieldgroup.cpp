@@ -1,7 +1,6 @@
 #include "store/fieldgroup.h"
 
 #include "platform/dialogs.h"
-#include "platform/filesystem.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "platform/textfiles.h"
@@ -28,10 +27,7 @@ void FieldGroup::load(bool emptyEachFirst)
     for (const Field &loaded : fields_) {
         if (emptyEachFirst)
             platform::setBoxText(loaded.box, {});
-        const QString path = pathOf(loaded);
-        if (!services_.files.isPresentFile(path))
-            return;
-        const auto text = platform::readTextFile(services_, path);
+        const auto text = platform::readTextFileIfPresent(services_, pathOf(loaded));
         if (!text)
             return;
         platform::setBoxText(loaded.box, fieldFromFileText(loaded.kind, *text));

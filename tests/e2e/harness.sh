@@ -81,24 +81,54 @@ answer_message_box() {
     local box
     box=$(wait_for_window '^Quillo$')
     xdotool windowactivate --sync "$box" key "$1"
-    local tries=0
-    while xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1; do
-        ((++tries < 100)) || fail "the message box did not close"
-        sleep 0.1
-    done
+    wait_for_window_gone '^Quillo$'
 }
 
 is_on_top() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
 }
 
+# Waits for the window manager to show the window in the always-on-top layer (yes) or out of it
+# (no): the change reaches it a moment after the program makes it.
+expect_on_top() {
+    local window=$1 wanted=$2 tries=0 state
+    while :; do
+        state=no
+        is_on_top "$window" && state=yes
+        [ "$state" = "$wanted" ] && return 0
+        ((++tries < 50)) || fail "window $window: always on top is $state, expected $wanted"
+        sleep 0.1
+    done
+}
+
+wait_for_window_gone() {
+    local tries=0
+    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        ((++tries < 100)) || fail "the window titled /$1/ did not close"
+        sleep 0.1
+    done
+}
+
+hex_bytes() {
+    od -An -tx1 | tr -s ' \n' ' '
+}
+
 # Compares a file of the Data folder with the bytes of a printf format.
 expect_data_file() {
     local name=$1 expected
-    expected=$(printf "$2" | od -An -tx1 | tr -s ' \n' ' ')
+    expected=$(printf "$2" | hex_bytes)
+    [ -f "$DATA/$name" ] || fail "$name is missing"
     local actual
-    actual=$(od -An -tx1 "$DATA/$name" 2>/dev/null | tr -s ' \n' ' ') || fail "$name is missing"
+    actual=$(hex_bytes <"$DATA/$name")
     [ "$actual" = "$expected" ] || fail "$name holds [$actual], expected [$expected]"
+}
+
+# Compares the clipboard, as another program reads it, with the bytes of a printf format.
+expect_clipboard() {
+    local expected actual
+    expected=$(printf "$1" | hex_bytes)
+    actual=$(xclip -o -selection clipboard | hex_bytes)
+    [ "$actual" = "$expected" ] || fail "the clipboard holds [$actual], expected [$expected]"
 }
 
 wait_for_exit() {

@@ -1,0 +1,34 @@
+// The main window's snapshot slots and the windows it opens for them and for the aux memos.
+
+#include "app/form1.h"
+
+#include "store/auxmemoform.h"
+#include "store/form5.h"
+#include "store/snapshotslots.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void Form1::Command25_Click()
+{
+    SecondaryWindow::open(form3, *this, services_, AuxMemoForm::Form3);
+}
+void Form1::Command26_Click()
+{
+    SecondaryWindow::open(form4, *this, services_, AuxMemoForm::Form4);
+}
+void Form1::Command43_Click() { SecondaryWindow::open(form5, *this, snapshotSlots()); }
+
+void Form1::Command35_Click() { snapshotSlots().load(1); }
+void Form1::Command36_Click() { snapshotSlots().load(2); }
+void Form1::Command37_Click() { snapshotSlots().load(3); }
+void Form1::Command38_Click() { snapshotSlots().load(4); }
+void Form1::Command39_Click() { snapshotSlots().load(5); }
+void Form1::Command40_Click() { snapshotSlots().load(6); }
+void Form1::Command41_Click() { snapshotSlots().load(7); }
+void Form1::Command42_Click() { snapshotSlots().load(8); }
+
+store::SnapshotSlots Form1::snapshotSlots()
+{
+    return {services_, dataFolder_, {Text1, Text2, Text3, Text4, Text5, Text6, Text7}};
+}

@@ -1,0 +1,56 @@
+#include "platform/windowlayout.h"
+
+namespace platform {
+
+void place(QWidget *control, Twips at)
+{
+    control->setGeometry(at.left / twipsPerPixel, at.top / twipsPerPixel, at.width / twipsPerPixel,
+                         at.height / twipsPerPixel);
+}
+
+QFont japaneseFont(double points)
+{
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(points);
+    return font;
+}
+
+void describe(QWidget *control, const char *name, const char *tooltip)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    if (tooltip)
+        control->setToolTip(QString::fromUtf8(tooltip));
+}
+
+QWidget *addTextBoxTo(QWidget *window, bool multiLine, const char *name, Twips at)
+{
+    QWidget *box = multiLine ? static_cast<QWidget *>(makeMultiLineBox(window))
+                             : static_cast<QWidget *>(makeSingleLineBox(window));
+    describe(box, name, nullptr);
+    place(box, at);
+    return box;
+}
+
+QLabel *addLabelTo(QWidget *window, const char *name, const char *caption, const char *tooltip,
+                   double points, Twips at)
+{
+    auto *label = new QLabel(QString::fromUtf8(caption), window);
+    describe(label, name, tooltip);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (points > 0)
+        label->setFont(japaneseFont(points));
+    place(label, at);
+    return label;
+}
+
+QPushButton *addButtonTo(QWidget *window, const char *name, const char *caption,
+                         const char *tooltip, Twips at)
+{
+    auto *command = new QPushButton(QString::fromUtf8(caption), window);
+    describe(command, name, tooltip);
+    command->setAutoDefault(false);
+    place(command, at);
+    return command;
+}
+
+} // namespace platform

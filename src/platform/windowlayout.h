@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/textbox.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <type_traits>
+
+namespace platform {
+
+// A window's controls as data, placed in twips as the window's layout gives them: 15 twips to a
+// pixel at 96 dpi (Qt scales on denser screens). Each control is named after the layout and
+// stored in the window's member of that name; its handler is bound where the window has it.
+
+constexpr int twipsPerPixel = 15;
+
+struct Twips
+{
+    int left, top, width, height;
+};
+
+void place(QWidget *control, Twips at);
+// "ＭＳ Ｐゴシック", the layouts' font, at the given size.
+QFont japaneseFont(double points);
+// Sets the layout's name and, when there is one, the tooltip.
+void describe(QWidget *control, const char *name, const char *tooltip);
+
+template <typename Window, typename Box> struct TextBoxSpec
+{
+    Box *Window::*control;
+    const char *name;
+    Twips at;
+    void (Window::*onDoubleClick)();
+};
+
+template <typename Window> struct LabelSpec
+{
+    QLabel *Window::*control;
+    const char *name;
+    const char *caption;
+    const char *tooltip;
+    double points; // 0: the window's own font
+    Twips at;
+};
+
+template <typename Window> struct ButtonSpec
+{
+    QPushButton *Window::*control;
+    const char *name;
+    const char *caption;
+    const char *tooltip;
+    Twips at;
+    void (Window::*onClick)(); // null: the command is not in this window yet
+};
+
+QWidget *addTextBoxTo(QWidget *window, bool multiLine, const char *name, Twips at);
+QLabel *addLabelTo(QWidget *window, const char *name, const char *caption, const char *tooltip,
+                   double points, Twips at);
+QPushButton *addButtonTo(QWidget *window, const char *name, const char *caption,
+                         const char *tooltip, Twips at);
+
+// In the order given, which is the keyboard focus order.
+template <typename Window, typename Box>
+Box *addTextBox(Window &window, const TextBoxSpec<Window, Box> &spec)
+{
+    auto *box = static_cast<Box *>(
+        addTextBoxTo(&window, std::is_same_v<Box, QPlainTextEdit>, spec.name, spec.at));
+    onDoubleClick(box, [&window, handler = spec.onDoubleClick] { (window.*handler)(); });
+    window.*spec.control = box;
+    return box;
+}
+
+template <typename Window, typename Specs> void addLabels(Window &window, const Specs &specs)
+{
+    for (const LabelSpec<Window> &spec : specs)
+        window.*spec.control =
+            addLabelTo(&window, spec.name, spec.caption, spec.tooltip, spec.points, spec.at);
+}
+
+template <typename Window, typename Specs> void addButtons(Window &window, const Specs &specs)
+{
+    for (const ButtonSpec<Window> &spec : specs) {
+        QPushButton *command = addButtonTo(&window, spec.name, spec.caption, spec.tooltip, spec.at);
+        if (spec.onClick)
+            QObject::connect(command, &QPushButton::clicked, &window, spec.onClick);
+        window.*spec.control = command;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,130 @@
+#include "store/auxmemoform.h"
+
+#include "app/form1.h"
+#include "cliptools/fieldtransfer.h"
+#include "display/colourscheme.h"
+#include "platform/services.h"
+#include "platform/textbox.h"
+#include "store/fieldgroup.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <array>
+
+namespace {
+
+using store::FieldKind;
+
+struct AuxField
+{
+    FieldKind kind;
+    const char *savedMessage;
+};
+
+// Field Ⅶ is read back line by line, so a line break at its very end does not come back.
+constexpr std::array auxFields{
+    AuxField{FieldKind::SingleLine, "Ⅰが保存されました｡ "},
+    AuxField{FieldKind::SingleLine, "Ⅱが保存されました。"},
+    AuxField{FieldKind::SingleLine, "Ⅲが保存されました。"},
+    AuxField{FieldKind::SingleLine, "Ⅳが保存されました。"},
+    AuxField{FieldKind::SingleLine, "Ⅴが保存されました。"},
+    AuxField{FieldKind::SingleLine, "Ⅵが保存されました。"},
+    AuxField{FieldKind::JoinedLines, "Ⅶが保存されました。"},
+};
+
+const QColor black(0, 0, 0);
+const QColor white(255, 255, 255);
+const QColor lightCyan(128, 255, 255);
+const QColor lightYellow(255, 255, 128);
+
+bool sameColour(const QColor &a, const QColor &b) { return a.rgb() == b.rgb(); }
+
+// The main window's colour scheme as an aux memo window takes it over, if it is one it knows:
+// white on black when the Name has a black background, otherwise light cyan or light yellow on
+// black after the Comment's text colour. None for the system's colours or black on white.
+std::optional<display::ColourScheme> schemeTakenOver(const Form1 &form1)
+{
+    std::optional<display::ColourScheme> scheme;
+    if (sameColour(display::backgroundOf(form1.Text1), black))
+        scheme = display::ColourScheme{black, white};
+    const QColor commentText = display::textColourOf(form1.Text7);
+    for (const QColor &light : {lightCyan, lightYellow}) {
+        if (sameColour(commentText, light))
+            scheme = display::ColourScheme{black, light};
+    }
+    return scheme;
+}
+
+} // namespace
+
+AuxMemoForm::AuxMemoForm(Form1 &mainWindow, platform::Services &services, const AuxMemoSetup &setup)
+    : SecondaryWindow(mainWindow, QString::fromUtf8(setup.caption), setup.clientSize)
+    , form1_(mainWindow)
+    , services_(services)
+{
+    buildLayout();
+    std::vector<store::Field> fields;
+    const QList<QWidget *> boxes = fieldBoxes();
+    for (std::size_t i = 0; i < auxFields.size(); ++i) {
+        const QString fileName =
+            QStringLiteral("%1.txt").arg(setup.firstFileNumber + static_cast<int>(i));
+        fields.push_back({boxes[static_cast<qsizetype>(i)], fileName, auxFields[i].kind,
+                          QString::fromUtf8(auxFields[i].savedMessage)});
+    }
+    fields_ =
+        std::make_unique<store::FieldGroup>(services_, mainWindow.dataFolder(), std::move(fields));
+    Text7->setFocus();
+    Form_Load();
+}
+
+AuxMemoForm::~AuxMemoForm() = default;
+
+void AuxMemoForm::Form_Load()
+{
+    releaseMainWindow();
+    copyColourScheme();
+    fields_->load(false);
+}
+
+void AuxMemoForm::copyColourScheme()
+{
+    // Taken over once: later changes in the main window reach the next opening only.
+    if (const auto scheme = schemeTakenOver(form1_))
+        display::applyScheme(fieldBoxes(), *scheme);
+}
+
+QList<QWidget *> AuxMemoForm::fieldBoxes() const
+{
+    return {Text1, Text2, Text3, Text4, Text5, Text6, Text7};
+}
+
+void AuxMemoForm::Command1_Click() { fields_->save(1); }
+void AuxMemoForm::Command2_Click() { fields_->save(2); }
+void AuxMemoForm::Command3_Click() { fields_->save(3); }
+void AuxMemoForm::Command4_Click() { fields_->save(4); }
+void AuxMemoForm::Command5_Click() { fields_->save(5); }
+void AuxMemoForm::Command6_Click() { fields_->save(6); }
+void AuxMemoForm::Command7_Click() { fields_->save(7); }
+void AuxMemoForm::Command8_Click() { cliptools::clipField(services_.clipboard, Text1); }
+void AuxMemoForm::Command9_Click() { cliptools::clipField(services_.clipboard, Text2); }
+void AuxMemoForm::Command10_Click() { cliptools::clipField(services_.clipboard, Text3); }
+void AuxMemoForm::Command11_Click() { cliptools::clipField(services_.clipboard, Text4); }
+void AuxMemoForm::Command12_Click() { cliptools::clipField(services_.clipboard, Text5); }
+void AuxMemoForm::Command13_Click() { cliptools::clipField(services_.clipboard, Text6); }
+void AuxMemoForm::Command14_Click() { cliptools::clipField(services_.clipboard, Text7); }
+void AuxMemoForm::Command15_Click() { fields_->deleteAll(); }
+void AuxMemoForm::Command16_Click() { fields_->saveAll(); }
+// Unsaved text goes with the window; closing puts the main window back on top (SecondaryWindow),
+// by this button or the title bar.
+void AuxMemoForm::Command17_Click() { close(); }
+void AuxMemoForm::Command18_Click() { fields_->clear(); }
+void AuxMemoForm::Command19_Click() { fields_->load(true); }
+
+void AuxMemoForm::Text1_DblClick() { platform::selectWholeText(Text1); }
+void AuxMemoForm::Text2_DblClick() { platform::selectWholeText(Text2); }
+void AuxMemoForm::Text3_DblClick() { platform::selectWholeText(Text3); }
+void AuxMemoForm::Text4_DblClick() { platform::selectWholeText(Text4); }
+void AuxMemoForm::Text5_DblClick() { platform::selectWholeText(Text5); }
+void AuxMemoForm::Text6_DblClick() { platform::selectWholeText(Text6); }
+void AuxMemoForm::Text7_DblClick() { platform::selectWholeText(Text7); }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+struct Services;
+}
+
+namespace store {
+
+// The eight snapshot slots: each keeps a copy of all seven fields of the main window in a slot
+// file of the Data folder, "save1.txt" to "save8.txt". Slots never touch the field files.
+//
+// A slot file holds every field followed by CR LF, in field order, the Comment last and over as
+// many lines as it has: seven CR LF for seven empty fields.
+class SnapshotSlots
+{
+public:
+    SnapshotSlots(platform::Services &services, QString dataFolder, QList<QWidget *> fields);
+
+    // After the slot's question, replaces the slot file with the fields as they stand. Nothing
+    // is said afterwards unless the file could not be written.
+    void save(int slot);
+    // Replaces every field with the slot's content at once, without a question. A slot never
+    // saved, or a slot file that cannot be read, leaves the fields as they are.
+    void load(int slot);
+
+private:
+    QString pathOf(int slot) const;
+
+    platform::Services &services_;
+    QString dataFolder_;
+    QList<QWidget *> fields_;
+};
+
+} // namespace store

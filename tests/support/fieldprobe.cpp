@@ -1,0 +1,32 @@
+#include "support/fieldprobe.h"
+
+#include "platform/textbox.h"
+
+#include <QWidget>
+
+void fillFields(const QList<QWidget *> &fields, const QStringList &texts)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        platform::setBoxText(fields[i], texts.value(i));
+}
+
+QStringList fieldTexts(const QList<QWidget *> &fields)
+{
+    QStringList texts;
+    for (const QWidget *field : fields)
+        texts.append(platform::boxText(field));
+    return texts;
+}
+
+bool staysOnTop(const QWidget &window)
+{
+    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+QWidget *nextTabStop(QWidget *widget)
+{
+    do
+        widget = widget->nextInFocusChain();
+    while (!(widget->focusPolicy() & Qt::TabFocus));
+    return widget;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class QWidget;
+
+// What a test reads and sets in the seven fields of a window (the main window or an aux memo
+// window: both name them Text1 to Text7), and how it sees a window's state.
+
+void fillFields(const QList<QWidget *> &fields, const QStringList &texts);
+QStringList fieldTexts(const QList<QWidget *> &fields);
+
+template <typename Window> QList<QWidget *> fieldsOf(Window &window)
+{
+    return {window.Text1, window.Text2, window.Text3, window.Text4,
+            window.Text5, window.Text6, window.Text7};
+}
+
+// Missing texts leave their fields empty.
+template <typename Window> void fill(Window &window, const QStringList &texts)
+{
+    fillFields(fieldsOf(window), texts);
+}
+
+template <typename Window> QStringList textsOf(Window &window)
+{
+    return fieldTexts(fieldsOf(window));
+}
+
+bool staysOnTop(const QWidget &window);
+QWidget *nextTabStop(QWidget *widget);
