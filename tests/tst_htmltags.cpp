@@ -91,66 +91,52 @@ private slots:
 
 void HtmlTagsTest::tagOfEachCommand()
 {
-    struct Case
+    // Each command with the input boxes it shows, and the tags its answers give.
+    using AnswersAndTag = std::pair<QStringList, QString>;
+    struct Command
     {
-        Handler command;
-        QStringList answers;
+        Handler handler;
         QStringList prompts;
-        QString tag;
+        QList<AnswersAndTag> runs;
     };
-    const QList<Case> cases{
+    const QList<Command> commands{
         {&Form1::Command28_Click,
-         {u"http://example.jp/bbs/"_s, u"掲示板"_s},
          {linkPrompt, siteNamePrompt},
-         u"<a href=\"http://example.jp/bbs/\">掲示板</a>"_s},
-        {&Form1::Command28_Click,
-         {u"example.jp"_s, u"Site"_s},
-         {linkPrompt, siteNamePrompt},
-         u"<a href=\"http://example.jp\">Site</a>"_s},
-        {&Form1::Command28_Click,
-         {u"HTTP://EXAMPLE.JP/"_s, u"Site"_s},
-         {linkPrompt, siteNamePrompt},
-         u"<a href=\"http://HTTP://EXAMPLE.JP/\">Site</a>"_s},
-        {&Form1::Command28_Click,
-         {u"http://x.jp/?a=1&b=\"2\"<3"_s, u"A & \"B\" <i>C</i>"_s},
-         {linkPrompt, siteNamePrompt},
-         u"<a href=\"http://x.jp/?a=1&b=\"2\"<3\">A & \"B\" <i>C</i></a>"_s},
-        {&Form1::Command28_Click,
-         {u" <a href=x>"_s, u"s"_s},
-         {linkPrompt, siteNamePrompt},
-         u"<a href=\"http:// <a href=x>\">s</a>"_s},
-        {&Form1::Command28_Click,
-         {u"http:/"_s, u"s"_s},
-         {linkPrompt, siteNamePrompt},
-         u"<a href=\"http://http:/\">s</a>"_s},
+         {
+             {{u"http://example.jp/bbs/"_s, u"掲示板"_s},
+              u"<a href=\"http://example.jp/bbs/\">掲示板</a>"_s},
+             {{u"example.jp"_s, u"Site"_s}, u"<a href=\"http://example.jp\">Site</a>"_s},
+             {{u"HTTP://EXAMPLE.JP/"_s, u"Site"_s},
+              u"<a href=\"http://HTTP://EXAMPLE.JP/\">Site</a>"_s},
+             {{u"http://x.jp/?a=1&b=\"2\"<3"_s, u"A & \"B\" <i>C</i>"_s},
+              u"<a href=\"http://x.jp/?a=1&b=\"2\"<3\">A & \"B\" <i>C</i></a>"_s},
+             {{u" <a href=x>"_s, u"s"_s}, u"<a href=\"http:// <a href=x>\">s</a>"_s},
+             {{u"http:/"_s, u"s"_s}, u"<a href=\"http://http:/\">s</a>"_s},
+         }},
         {&Form1::Command29_Click,
-         {u"http://example.jp/a.png"_s},
          {imagePrompt},
-         u"<img src=\"http://example.jp/a.png\">"_s},
-        {&Form1::Command29_Click,
-         {u"ftp://example.jp/a.png"_s},
-         {imagePrompt},
-         u"<img src=\"http://ftp://example.jp/a.png\">"_s},
+         {
+             {{u"http://example.jp/a.png"_s}, u"<img src=\"http://example.jp/a.png\">"_s},
+             {{u"ftp://example.jp/a.png"_s}, u"<img src=\"http://ftp://example.jp/a.png\">"_s},
+         }},
         {&Form1::Command31_Click,
-         {u"taro@example.jp"_s},
          {mailPrompt},
-         u"<a href=\"mailto:taro@example.jp\">taro@example.jp</a>"_s},
-        {&Form1::Command31_Click,
-         {u"mailto:taro@example.jp"_s},
-         {mailPrompt},
-         u"<a href=\"mailto:taro@example.jp\">taro@example.jp</a>"_s},
-        {&Form1::Command31_Click, {u"mailto:"_s}, {mailPrompt}, u"<a href=\"mailto:\"></a>"_s},
-        {&Form1::Command31_Click,
-         {u"MAILTO:a@b"_s},
-         {mailPrompt},
-         u"<a href=\"mailto:MAILTO:a@b\">MAILTO:a@b</a>"_s},
+         {
+             {{u"taro@example.jp"_s}, u"<a href=\"mailto:taro@example.jp\">taro@example.jp</a>"_s},
+             {{u"mailto:taro@example.jp"_s},
+              u"<a href=\"mailto:taro@example.jp\">taro@example.jp</a>"_s},
+             {{u"mailto:"_s}, u"<a href=\"mailto:\"></a>"_s},
+             {{u"MAILTO:a@b"_s}, u"<a href=\"mailto:MAILTO:a@b\">MAILTO:a@b</a>"_s},
+         }},
     };
-    for (const Case &c : cases) {
-        Run run(c.answers);
-        (run.form().*c.command)();
-        QCOMPARE(clipboard().text(), c.tag);
-        QCOMPARE(run.program.dialogs.shown, c.prompts + QStringList{linkDone});
-        QVERIFY(onTop(run.form()));
+    for (const Command &command : commands) {
+        for (const auto &[answers, tag] : command.runs) {
+            Run run(answers);
+            (run.form().*command.handler)();
+            QCOMPARE(clipboard().text(), tag);
+            QCOMPARE(run.program.dialogs.shown, command.prompts + QStringList{linkDone});
+            QVERIFY(onTop(run.form()));
+        }
     }
 
     // The buttons are bound to their commands.
