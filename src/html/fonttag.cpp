@@ -6,6 +6,8 @@
 #include "platform/dialogs.h"
 #include "platform/services.h"
 
+#include <QColor>
+
 namespace html {
 
 namespace {
@@ -15,6 +17,14 @@ const QString sizePrompt =
                    "\r\n"
                    "無入力およびｷｬﾝｾﾙの場合、ﾌｫﾝﾄｻｲｽﾞは設定されません。\r\n"
                    "引き続きﾌｫﾝﾄｶﾗｰの設定に進みます。");
+
+QString fontTag(const QString &size, const QColor &colour, const QString &text)
+{
+    const QString sizeLabel = size.isEmpty() ? QString() : QStringLiteral("Size=");
+    return QStringLiteral("<Font ") + sizeLabel + size + QStringLiteral(" color=\"")
+           + colour.name(QColor::HexRgb).toUpper() + QStringLiteral("\">") + text
+           + QStringLiteral("</font>");
+}
 
 void wrapClipboardText(platform::Services &services, QString &scratch)
 {
@@ -32,7 +42,7 @@ void wrapClipboardText(platform::Services &services, QString &scratch)
         }
     }
     const QString size = services.dialogs.ask(sizePrompt);
-    // Cancelling the colour dialog ends the command as if nothing had been asked.
+    // Cancelled, the colour dialog ends the command like a failure: no tag, the clipboard kept.
     const std::optional<QColor> colour = services.colourDialog.chooseColour();
     if (!colour)
         return;
@@ -41,14 +51,6 @@ void wrapClipboardText(platform::Services &services, QString &scratch)
 }
 
 } // namespace
-
-QString fontTag(const QString &size, const QColor &colour, const QString &text)
-{
-    const QString sizeLabel = size.isEmpty() ? QString() : QStringLiteral("Size=");
-    return QStringLiteral("<Font ") + sizeLabel + size + QStringLiteral(" color=\"")
-           + colour.name(QColor::HexRgb).toUpper() + QStringLiteral("\">") + text
-           + QStringLiteral("</font>");
-}
 
 void writeFontTag(platform::Services &services, QString &scratch)
 {

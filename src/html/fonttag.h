@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 namespace platform {
@@ -9,14 +8,11 @@ struct Services;
 
 namespace html {
 
-// The font tag around a text: the size as typed (no "Size=" when none is typed) and the colour
-// as "#RRGGBB" in capitals, e.g. <Font Size=3 color="#FF0000">text</font>.
-QString fontTag(const QString &size, const QColor &colour, const QString &text);
-
-// Font: wraps the clipboard text in a font tag with the size the user types and the colour the
-// user chooses, and puts the tag back on the clipboard. A clipboard without text gives a tag with
-// nothing inside. The scratch holds the clipboard text while the command runs and is empty
-// afterwards, however the command ends.
+// Font: wraps the clipboard text in a font tag with the size the user types (as typed; no
+// "Size=" when none is typed) and the colour the user chooses ("#RRGGBB" in capitals), e.g.
+// <Font Size=3 color="#FF0000">text</font>, and puts the tag back on the clipboard. A clipboard
+// without text gives a tag with nothing inside. The scratch holds the clipboard text while the
+// command runs and is empty afterwards, however the command ends.
 void writeFontTag(platform::Services &services, QString &scratch);
 
 } // namespace html

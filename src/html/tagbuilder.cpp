@@ -15,6 +15,25 @@ constexpr QStringView linkOpener = u"<a href=";
 constexpr QStringView imageOpener = u"<img src=";
 constexpr QStringView linkEnd = u"</a>";
 
+QString tagFor(const TagRecipe &recipe, const QString &address, const QString &siteName)
+{
+    const QString target =
+        address.startsWith(recipe.scheme) ? address : recipe.scheme.toString() + address;
+    QString content;
+    switch (recipe.content) {
+    case TagContent::Nothing:
+        break;
+    case TagContent::SiteName:
+        content = siteName;
+        break;
+    case TagContent::BareAddress:
+        content = target.sliced(recipe.scheme.size());
+        break;
+    }
+    return recipe.opener.toString() + u'"' + target + u'"' + u'>' + content
+           + recipe.closer.toString();
+}
+
 } // namespace
 
 const TagRecipe linkTag{.addressPrompt = u"URLを入力してください。",
@@ -35,25 +54,6 @@ const TagRecipe mailTag{.addressPrompt = u"ﾒｰﾙｱﾄﾞﾚｽを入力し�
                         .opener = linkOpener,
                         .content = TagContent::BareAddress,
                         .closer = linkEnd};
-
-QString tagFor(const TagRecipe &recipe, const QString &address, const QString &siteName)
-{
-    const QString target =
-        address.startsWith(recipe.scheme) ? address : recipe.scheme.toString() + address;
-    QString content;
-    switch (recipe.content) {
-    case TagContent::Nothing:
-        break;
-    case TagContent::SiteName:
-        content = siteName;
-        break;
-    case TagContent::BareAddress:
-        content = target.sliced(recipe.scheme.size());
-        break;
-    }
-    return recipe.opener.toString() + u'"' + target + u'"' + u'>' + content
-           + recipe.closer.toString();
-}
 
 void writeTag(platform::Services &services, const TagRecipe &recipe)
 {

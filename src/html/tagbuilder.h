@@ -27,13 +27,10 @@ extern const TagRecipe linkTag;  // "Link"
 extern const TagRecipe imageTag; // "Image"
 extern const TagRecipe mailTag;  // "mail"
 
-// The finished tag for an address (and, for a link, its site name). Nothing is escaped: what the
-// user typed goes into the tag as it stands, so that a poster can build any tag the board takes.
-QString tagFor(const TagRecipe &recipe, const QString &address, const QString &siteName = {});
-
 // Asks for the address (and the site name) in input boxes and puts the finished tag on the
 // clipboard. An empty answer ends the command silently; an address that already begins with "<"
-// is refused.
+// is refused. Nothing is escaped: what the user typed goes into the tag as it stands, so that a
+// poster can build any tag the board takes.
 void writeTag(platform::Services &services, const TagRecipe &recipe);
 
 } // namespace html
