@@ -75,6 +75,11 @@ public:
     // Clipboard tools: prefixes, quote marks, text-file intake (form1cliptools.cpp).
 
     // HTML tags and the browser preview (form1html.cpp).
+    void Command27_Click(); // IE
+    void Command28_Click(); // Link
+    void Command29_Click(); // Image
+    void Command30_Click(); // Font
+    void Command31_Click(); // mail
 
     // Snapshot slots and aux memo windows (form1memos.cpp).
     void Command25_Click(); // Aux

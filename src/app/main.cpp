@@ -1,5 +1,7 @@
 #include "app/form1.h"
+#include "platform/browser.h"
 #include "platform/clipboard.h"
+#include "platform/colourdialog.h"
 #include "platform/datafolder.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -17,7 +19,10 @@ int main(int argc, char *argv[])
     platform::FileSystem files;
     platform::MessageBoxDialogs dialogs;
     platform::Clipboard clipboard;
-    platform::Services services{platform::programFolder(), files, dialogs, clipboard};
+    platform::DesktopBrowser browser;
+    platform::QtColourDialog colourDialog;
+    platform::Services services{
+        platform::programFolder(), files, dialogs, clipboard, browser, colourDialog};
 
     Form1 form(services);
     form.Form_Load();

@@ -4,7 +4,9 @@
 
 namespace platform {
 
+class Browser;
 class Clipboard;
+class ColourDialog;
 class Dialogs;
 class FileSystem;
 
@@ -16,6 +18,8 @@ struct Services
     FileSystem &files;
     Dialogs &dialogs;
     Clipboard &clipboard;
+    Browser &browser;
+    ColourDialog &colourDialog;
 };
 
 } // namespace platform

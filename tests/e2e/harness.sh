@@ -50,11 +50,12 @@ start_x() {
     done
 }
 
-# Starts the program from its own folder and sets MAIN_WINDOW to its main window.
+# Starts the program from its own folder and sets MAIN_WINDOW to its main window. Arguments are
+# changes to its environment, as env takes them (VAR=VALUE, -u VAR).
 start_quillo() {
     mkdir -p "$PROGRAM_FOLDER"
     cp "$QUILLO_BINARY" "$PROGRAM_FOLDER/quillo"
-    (cd "$PROGRAM_FOLDER" && exec ./quillo >"$WORK/quillo.log" 2>&1) &
+    (cd "$PROGRAM_FOLDER" && exec env "$@" ./quillo >>"$WORK/quillo.log" 2>&1) &
     APP_PID=$!
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
@@ -82,6 +83,38 @@ answer_message_box() {
     box=$(wait_for_window '^Quillo$')
     xdotool windowactivate --sync "$box" key "$1"
     wait_for_window_gone '^Quillo$'
+}
+
+# Puts the text on the clipboard, as another program would, and pastes it with Ctrl+V into the
+# control that has the focus. Characters outside the keyboard map (Japanese) go in this way:
+# xdotool types them through a keymap change that the program may see too late.
+paste_text() {
+    printf '%s' "$1" | xclip -i -selection clipboard
+    local tries=0
+    until [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
+        ((++tries < 100)) || fail "the clipboard did not take [$1]"
+        sleep 0.1
+    done
+    xdotool key ctrl+v
+}
+
+# Types the answer into the program's input box that is showing, pastes a second part if given,
+# and confirms it with Return.
+answer_input_box() {
+    local box
+    box=$(wait_for_window '^Quillo$')
+    xdotool windowactivate --sync "$box" type --delay 40 "$1"
+    [ -z "${2:-}" ] || paste_text "$2"
+    xdotool key Return
+    local tries=0
+    while xdotool search --onlyvisible --name '^Quillo$' 2>/dev/null | grep -qx "$box"; do
+        ((++tries < 100)) || fail "the input box did not close"
+        sleep 0.1
+    done
+}
+
+clipboard_text() {
+    xclip -o -selection clipboard
 }
 
 is_on_top() {

@@ -3,6 +3,8 @@
 #include "platform/clipboard.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
+#include "support/recordingbrowser.h"
+#include "support/scriptedcolourdialog.h"
 #include "support/scripteddialogs.h"
 
 #include <QByteArray>
@@ -48,6 +50,8 @@ public:
     FaultyFileSystem files;
     ScriptedDialogs dialogs;
     platform::Clipboard clipboard; // the real one: in-process under the offscreen platform
+    RecordingBrowser browser;
+    ScriptedColourDialog colourDialog;
     platform::Services services;
 
 private:

@@ -1,0 +1,61 @@
+#include "html/fonttag.h"
+
+#include "html/tagmessages.h"
+#include "platform/clipboard.h"
+#include "platform/colourdialog.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+
+#include <QColor>
+
+namespace html {
+
+namespace {
+
+const QString sizePrompt =
+    QStringLiteral("Font Size を 1～7の絶対指定あるいは ±1～6の相対指定で入力してください。\r\n"
+                   "\r\n"
+                   "無入力およびｷｬﾝｾﾙの場合、ﾌｫﾝﾄｻｲｽﾞは設定されません。\r\n"
+                   "引き続きﾌｫﾝﾄｶﾗｰの設定に進みます。");
+
+QString fontTag(const QString &size, const QColor &colour, const QString &text)
+{
+    const QString sizeLabel = size.isEmpty() ? QString() : QStringLiteral("Size=");
+    return QStringLiteral("<Font ") + sizeLabel + size + QStringLiteral(" color=\"")
+           + colour.name(QColor::HexRgb).toUpper() + QStringLiteral("\">") + text
+           + QStringLiteral("</font>");
+}
+
+void wrapClipboardText(platform::Services &services, QString &scratch)
+{
+    if (services.clipboard.hasText()) {
+        scratch = services.clipboard.text();
+        if (scratch.startsWith(u'<')) {
+            services.dialogs.inform(alreadyTagged);
+            return;
+        }
+        if (scratch.isEmpty()) {
+            services.dialogs.inform(
+                QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾃｷｽﾄがありません。\r\n"
+                               "ﾀｸﾞを付ける文字列を事前にｸﾘｯﾌﾟﾎﾞｰﾄにｾｯﾄしてください。"));
+            return;
+        }
+    }
+    const QString size = services.dialogs.ask(sizePrompt);
+    // Cancelled, the colour dialog ends the command like a failure: no tag, the clipboard kept.
+    const std::optional<QColor> colour = services.colourDialog.chooseColour();
+    if (!colour)
+        return;
+    services.clipboard.putText(fontTag(size, *colour, scratch));
+    services.dialogs.inform(QStringLiteral("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾀｸﾞ付ﾃｷｽﾄがあります。\r\n") + pasteIt);
+}
+
+} // namespace
+
+void writeFontTag(platform::Services &services, QString &scratch)
+{
+    wrapClipboardText(services, scratch);
+    scratch.clear();
+}
+
+} // namespace html

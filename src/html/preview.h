@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+struct Services;
+}
+
+namespace html {
+
+// IE: writes check.txt (the comment inside the page frame, one line for the head and one for the
+// foot) and check.html (those lines with "<br>" at the end of every one but the last) into the
+// Data folder and shows the page in the browser. Tags in the comment are not escaped: seeing them
+// work is the point. The page stays in the scratch afterwards.
+void showPreview(platform::Services &services, const QString &dataFolder, const QString &comment,
+                 QString &scratch);
+
+} // namespace html

@@ -1,0 +1,25 @@
+#pragma once
+
+class QUrl;
+
+namespace platform {
+
+// The user's web browser.
+class Browser
+{
+public:
+    virtual ~Browser() = default;
+
+    // Shows the page in the browser. False when no browser could be started.
+    virtual bool showPage(const QUrl &page) = 0;
+};
+
+// The user's default browser, started by the desktop for the page's URL: no command line is ever
+// built from the page's name.
+class DesktopBrowser final : public Browser
+{
+public:
+    bool showPage(const QUrl &page) override;
+};
+
+} // namespace platform

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# "IE" writes check.txt and check.html into the Data folder and hands the page to the desktop's
+# browser opener; with no browser to start, it says so in a message box. No real browser is ever started: the
+# program runs with a PATH that holds only a recording opener, or nothing at all.
+source "$(dirname "$0")/harness.sh"
+
+start_x
+
+OPENER_FOLDER=$WORK/opener
+NO_BROWSER_FOLDER=$WORK/nobrowser
+mkdir "$OPENER_FOLDER" "$NO_BROWSER_FOLDER"
+cat >"$OPENER_FOLDER/xdg-open" <<RECORD
+#!/bin/sh
+printf '%s\n' "\$@" >>"$WORK/opened"
+RECORD
+chmod +x "$OPENER_FOLDER/xdg-open"
+
+start_quillo -u BROWSER -u DEFAULT_BROWSER PATH="$OPENER_FOLDER"
+
+click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
+xdotool type --delay 40 '<b>'
+paste_text '太字'
+xdotool type --delay 40 '</b> & x'
+xdotool key Return
+paste_text '行目'
+click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
+
+tries=0
+until [ -s "$WORK/opened" ]; do
+    ((++tries < 100)) || fail "the page was not handed to the browser"
+    sleep 0.1
+done
+[ "$(cat "$WORK/opened")" = "file://$DATA/check.html" ] \
+    || fail "the browser was asked to open [$(cat "$WORK/opened")]"
+! xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1 \
+    || fail "a message box came up although the page was handed over"
+
+HEAD='<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>'
+FOOT='</body></html>'
+expect_data_file check.txt "$HEAD\r\n<b>\x91\xbe\x8e\x9a</b> & x\r\n\x8d\x73\x96\xda\r\n$FOOT"
+expect_data_file check.html \
+    "$HEAD<br>\r\n<b>\x91\xbe\x8e\x9a</b> & x<br>\r\n\x8d\x73\x96\xda<br>\r\n$FOOT"
+
+click_control "$MAIN_WINDOW" 8490 1770 855 330       # End
+wait_for_exit
+
+start_quillo -u BROWSER -u DEFAULT_BROWSER PATH="$NO_BROWSER_FOLDER"
+click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
+# The message that no browser could be started; its wording is checked by tst_preview.
+answer_message_box Return
+expect_data_file check.html "$HEAD<br>\r\n<br>\r\n$FOOT"
+[ "$(wc -l <"$WORK/opened")" -eq 1 ] || fail "a browser was started without a browser"
+echo "e2e preview: passed"

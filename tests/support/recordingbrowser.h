@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/browser.h"
+
+#include <QList>
+#include <QUrl>
+
+// A browser that records every page it is asked to show; it starts unless told otherwise.
+class RecordingBrowser final : public platform::Browser
+{
+public:
+    bool showPage(const QUrl &page) override
+    {
+        shown.append(page);
+        return starts;
+    }
+
+    QList<QUrl> shown;
+    bool starts = true;
+};
