@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/japaneselook.h"
+#include "platform/opendialog.h"
 #include "platform/services.h"
 
 #include <QApplication>
@@ -17,7 +18,8 @@ int main(int argc, char *argv[])
     platform::FileSystem files;
     platform::MessageBoxDialogs dialogs;
     platform::Clipboard clipboard;
-    platform::Services services{platform::programFolder(), files, dialogs, clipboard};
+    platform::FileOpenDialog openDialog;
+    platform::Services services{platform::programFolder(), files, dialogs, clipboard, openDialog};
 
     Form1 form(services);
     form.Form_Load();

@@ -7,6 +7,7 @@ namespace platform {
 class Clipboard;
 class Dialogs;
 class FileSystem;
+class OpenDialog;
 
 // The operating-system services a window of the program works with. The program passes the real
 // ones; tests pass doubles and a temporary program folder.
@@ -16,6 +17,7 @@ struct Services
     FileSystem &files;
     Dialogs &dialogs;
     Clipboard &clipboard;
+    OpenDialog &openDialog;
 };
 
 } // namespace platform

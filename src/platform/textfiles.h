@@ -12,6 +12,10 @@ struct Services;
 // failure told to the user in a message box that names the file and the system's reason.
 bool writeTextFile(Services &services, const QString &path, QStringView text);
 std::optional<QString> readTextFile(Services &services, const QString &path);
+bool deleteFile(Services &services, const QString &path);
+
+// A message box for a file that cannot be read.
+void reportNotRead(Services &services, const QString &path, const QString &reason);
 
 // A message box for a folder the program needs but cannot create.
 void reportFolderNotCreated(Services &services, const QString &path, const QString &reason);

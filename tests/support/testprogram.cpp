@@ -40,7 +40,7 @@ bool FaultyFileSystem::commit(QSaveFile &file)
 }
 
 TestProgram::TestProgram()
-    : services{QString(), files, dialogs, clipboard}
+    : services{QString(), files, dialogs, clipboard, openDialog}
 {
     services.programFolder = folder_.path();
 }

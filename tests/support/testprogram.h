@@ -4,6 +4,7 @@
 #include "platform/filesystem.h"
 #include "platform/services.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedopendialog.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -48,6 +49,7 @@ public:
     FaultyFileSystem files;
     ScriptedDialogs dialogs;
     platform::Clipboard clipboard; // the real one: in-process under the offscreen platform
+    ScriptedOpenDialog openDialog;
     platform::Services services;
 
 private:
