@@ -82,12 +82,9 @@ void PrefixTest::prefixIsComparedExactly()
 void PrefixTest::onlyTheBoxChanges()
 {
     TestProgram program;
-    program.writeData("1.txt", "n\r\n");
-    program.writeData("2.txt", "a@b\r\n");
-    program.writeData("3.txt", "\r\n");
-    program.writeData("4.txt", "\r\n");
-    program.writeData("5.txt", "example.jp\r\n");
-    program.writeData("6.txt", "t\r\n");
+    const QList<QByteArray> saved{"n\r\n", "a@b\r\n", "\r\n", "\r\n", "example.jp\r\n", "t\r\n"};
+    for (int n = 1; n <= saved.size(); ++n)
+        program.writeData(u"%1.txt"_s.arg(n), saved[n - 1]);
     Form1 &form = program.start();
     QTest::mouseClick(form.Command10, Qt::LeftButton);
     QTest::mouseClick(form.Command18, Qt::LeftButton);

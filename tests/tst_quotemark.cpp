@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -18,6 +20,13 @@ const QString quoted = u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞのﾃｷｽﾄに引用�
 const QString noText = u"クリップボードにテキストがありません"_s;
 
 QClipboard &clipboard() { return *QGuiApplication::clipboard(); }
+
+void putOnClipboard(const QString &format, const QByteArray &bytes)
+{
+    auto *data = new QMimeData;
+    data->setData(format, bytes);
+    clipboard().setMimeData(data);
+}
 
 void expectScratchEmpty(Form1 &form)
 {
@@ -44,6 +53,7 @@ private slots:
     void emptyClipboardTextEndsQuietly();
     void workingFileGoneWhenWritingFails();
     void workingFileGoneWhenReadingFails();
+    void workingFileThatCannotBeDeleted();
 };
 
 void QuoteMarkTest::everyLineGetsTheMark_data()
@@ -166,9 +176,7 @@ void QuoteMarkTest::noTextOnClipboard()
     program.writeData("res.txt", "left behind");
     Form1 &form = program.start();
     form.form2().Text1 = u"kept"_s;
-    auto *image = new QMimeData;
-    image->setData(u"image/png"_s, QByteArray("\x89PNG"));
-    clipboard().setMimeData(image);
+    putOnClipboard(u"image/png"_s, "\x89PNG");
     form.Command20_Click();
 
     QCOMPARE(program.dialogs.shown, QStringList{noText});
@@ -183,9 +191,7 @@ void QuoteMarkTest::emptyClipboardTextEndsQuietly()
     program.writeData("res.txt", "left behind");
     Form1 &form = program.start();
     form.form2().Text1 = u"earlier"_s;
-    auto *empty = new QMimeData;
-    empty->setData(u"text/plain"_s, QByteArray());
-    clipboard().setMimeData(empty);
+    putOnClipboard(u"text/plain"_s, {});
     form.Command20_Click();
 
     QVERIFY(program.dialogs.shown.isEmpty());
@@ -226,6 +232,25 @@ void QuoteMarkTest::workingFileGoneWhenReadingFails()
     QCOMPARE(clipboard().text(), u"a\r\nb"_s);
     QCOMPARE(program.readData("res.txt"), QByteArray("<missing>"));
     expectScratchEmpty(form);
+}
+
+void QuoteMarkTest::workingFileThatCannotBeDeleted()
+{
+    TestProgram program;
+    program.writeData("inyo.txt", "|\r\n");
+    QVERIFY(QDir(program.dataFolder()).mkdir(u"res.txt"_s));
+    Form1 &form = program.start();
+    clipboard().setText(u"a"_s);
+    form.Command20_Click();
+
+    const QString path = QDir::toNativeSeparators(program.dataPath("res.txt"));
+    QCOMPARE(program.dialogs.shown.size(), 2);
+    QVERIFY(program.dialogs.shown[0].startsWith(
+        u"ファイル「%1」に保存できませんでした。\n理由: "_s.arg(path)));
+    QVERIFY(program.dialogs.shown[1].startsWith(
+        u"ファイル「%1」を削除できませんでした。\n理由: "_s.arg(path)));
+    QCOMPARE(clipboard().text(), u"a"_s);
+    QVERIFY(QFileInfo(program.dataPath("res.txt")).isDir());
 }
 
 QTEST_MAIN(QuoteMarkTest)
