@@ -124,6 +124,8 @@ void TextFileIntakeTest::foreignEncodings_data()
     QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf\xe3\x81\x82\r\n") << u"あ"_s;
     QTest::newRow("UTF-16 LE") << QByteArray("\xff\xfe\x42\x30\r\0\n\0b\0", 10) << u"あ\r\nb"_s;
     QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\x30\x42\0\r\0\n\0b", 10) << u"あ\r\nb"_s;
+    QTest::newRow("UTF-16 with an odd byte at the end")
+        << QByteArray("\xff\xfe\x42\x30\x41", 5) << u"あ\uFFFD"_s;
     QTest::newRow("ASCII") << QByteArray("plain\r\n") << u"plain"_s;
     // Valid UTF-8 up to a sequence cut off by the end of the file: Windows-31J, not lost.
     QTest::newRow("Windows-31J like cut-off UTF-8") << QByteArray("abc\xe9\x82") << u"abc驍"_s;

@@ -19,11 +19,13 @@ QString decodeWindows31j(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
-// Text after its byte-order mark, with a second mark kept as the character it then is.
+// Text after its byte-order mark: a second mark is kept as the character it then is, and a
+// character cut off by the end of the file becomes a replacement character, not nothing.
 QString decodeAfterBom(QStringConverter::Encoding encoding, QByteArrayView bytes,
                        QByteArrayView bom)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom
+                                         | QStringConverter::Flag::Stateless);
     return decoder.decode(bytes.sliced(bom.size()));
 }
 
