@@ -9,6 +9,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -73,6 +74,13 @@ public:
     void Command23_Click(); // All Save
 
     // Clipboard tools: prefixes, quote marks, text-file intake (form1cliptools.cpp).
+    void Command10_Click(); // http
+    void Command18_Click(); // Re:
+    void Command24_Click(); // mailto
+    void Command19_Click(); // >Set
+    void Command20_Click(); // >
+    void Command34_Click(); // FileIn
+    void lstFileName_OLEDragDrop(const QMimeData &Data);
 
     // HTML tags and the browser preview (form1html.cpp).
     void Command27_Click(); // IE
@@ -131,4 +139,5 @@ private:
     QString dataFolder_;
     std::unique_ptr<store::FieldGroup> fields_;
     std::unique_ptr<Form2> form2_;
+    QString lastTextFile_; // what FileIn's Open dialog offers again
 };

@@ -3,6 +3,7 @@
 
 #include "app/form1.h"
 
+#include "platform/filedrop.h"
 #include "platform/windowlayout.h"
 
 #include <QFrame>
@@ -102,15 +103,16 @@ const std::array buttons{
     ButtonSpec{&Form1::Command23, "Command23", "All Save", "全保存", button(8490, 1350, wideButton),
                &Form1::Command23_Click},
     ButtonSpec{&Form1::Command10, "Command10", "http", "URL に http:// を付ける",
-               button(1035, 1770), nullptr},
+               button(1035, 1770), &Form1::Command10_Click},
     ButtonSpec{&Form1::Command18, "Command18", "Re:", "Title に Re: を付ける", button(1770, 1770),
-               nullptr},
+               &Form1::Command18_Click},
     ButtonSpec{&Form1::Command24, "Command24", "mailto", "Mail に mailto: を付ける",
-               button(2505, 1770), nullptr},
+               button(2505, 1770), &Form1::Command24_Click},
     ButtonSpec{&Form1::Command20, "Command20", ">",
-               "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの文字列に引用符を付けてｸﾘｯﾌﾟﾎﾞｰﾄﾞに戻す", button(3240, 1770), nullptr},
+               "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの文字列に引用符を付けてｸﾘｯﾌﾟﾎﾞｰﾄﾞに戻す", button(3240, 1770),
+               &Form1::Command20_Click},
     ButtonSpec{&Form1::Command19, "Command19", ">Set", "使用する引用符を変更", button(3975, 1770),
-               nullptr},
+               &Form1::Command19_Click},
     ButtonSpec{&Form1::Command25, "Command25", "Aux", "Aux memo (忘備録１）", button(4710, 1770),
                &Form1::Command25_Click},
     ButtonSpec{&Form1::Command26, "Command26", "Aux2", "Aux memo2 （忘備録２）", button(5445, 1770),
@@ -137,7 +139,8 @@ const std::array buttons{
     ButtonSpec{&Form1::Command33, "Command33", "Print", "Comment を印刷", button(90, 4395),
                nullptr},
     ButtonSpec{&Form1::Command34, "Command34", "FileIn",
-               "選択したﾃｷｽﾄﾌｧｲﾙの内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送します。", button(105, 5550), nullptr},
+               "選択したﾃｷｽﾄﾌｧｲﾙの内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送します。", button(105, 5550),
+               &Form1::Command34_Click},
     ButtonSpec{&Form1::Command35, "Command35", "1", nullptr, slotButton(2145),
                &Form1::Command35_Click},
     ButtonSpec{&Form1::Command36, "Command36", "2", nullptr, slotButton(2535),
@@ -221,6 +224,7 @@ void Form1::buildLayout()
     describe(lstFileName, "lstFileName",
              "ﾃｷｽﾄﾌｧｲﾙをここにﾄﾞﾛｯﾌﾟすると内容のすべてが、ｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送されます。");
     place(lstFileName, fileDropBox);
+    platform::onDrop(lstFileName, [this](const QMimeData &data) { lstFileName_OLEDragDrop(data); });
 
     Line1 = new QFrame(this);
     describe(Line1, "Line1", nullptr);

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/japaneselook.h"
+#include "platform/opendialog.h"
 #include "platform/services.h"
 
 #include <QApplication>
@@ -21,8 +22,9 @@ int main(int argc, char *argv[])
     platform::Clipboard clipboard;
     platform::DesktopBrowser browser;
     platform::QtColourDialog colourDialog;
+    platform::FileOpenDialog openDialog;
     platform::Services services{
-        platform::programFolder(), files, dialogs, clipboard, browser, colourDialog};
+        platform::programFolder(), files, dialogs, clipboard, browser, colourDialog, openDialog};
 
     Form1 form(services);
     form.Form_Load();

@@ -73,6 +73,15 @@ bool FileSystem::write(const QString &path, QByteArrayView bytes, QString *reaso
     return written;
 }
 
+bool FileSystem::remove(const QString &path, QString *reason)
+{
+    QFile file(path);
+    if (file.remove())
+        return true;
+    *reason = file.errorString();
+    return false;
+}
+
 bool FileSystem::openTemporary(QSaveFile &file) { return file.open(QIODevice::WriteOnly); }
 
 bool FileSystem::writeBytes(QSaveFile &file, QByteArrayView bytes)

@@ -29,6 +29,7 @@ public:
     virtual std::optional<QByteArray> read(const QString &path, QString *reason) const;
     // Replaces (or creates) the file with exactly these bytes; a new file only its owner may read.
     bool write(const QString &path, QByteArrayView bytes, QString *reason);
+    bool remove(const QString &path, QString *reason);
 
 protected:
     virtual bool openTemporary(QSaveFile &file);

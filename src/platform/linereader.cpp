@@ -9,4 +9,21 @@ QStringList splitLines(QStringView text)
     return lines;
 }
 
+QString joinLines(QStringView text, QStringView separator, QStringView lead)
+{
+    // Every line ends at a CR, or at the end of the text: this many lines at most.
+    const qsizetype lines = text.count(u'\r') + 1;
+    QString joined;
+    joined.reserve(text.size() + lines * (lead.size() + separator.size()));
+    bool first = true;
+    forEachLine(text, [&](QStringView line) {
+        if (!first)
+            joined += separator;
+        joined += lead;
+        joined += line;
+        first = false;
+    });
+    return joined;
+}
+
 } // namespace platform

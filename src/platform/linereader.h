@@ -27,4 +27,8 @@ template <typename OnLine> void forEachLine(QStringView text, OnLine &&onLine)
 
 QStringList splitLines(QStringView text);
 
+// The lines of the text, each after the lead, joined by the separator. The result is allocated
+// once and filled line by line, so that a text of any size takes time in proportion to its length.
+QString joinLines(QStringView text, QStringView separator, QStringView lead = {});
+
 } // namespace platform

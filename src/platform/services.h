@@ -9,6 +9,7 @@ class Clipboard;
 class ColourDialog;
 class Dialogs;
 class FileSystem;
+class OpenDialog;
 
 // The operating-system services a window of the program works with. The program passes the real
 // ones; tests pass doubles and a temporary program folder.
@@ -20,6 +21,7 @@ struct Services
     Clipboard &clipboard;
     Browser &browser;
     ColourDialog &colourDialog;
+    OpenDialog &openDialog;
 };
 
 } // namespace platform

@@ -10,11 +10,23 @@ namespace {
 // ICU's name for the Windows table: U+FF5E is 0x81 0x60 and the NEC and IBM extensions are kept.
 constexpr const char *windows31j = "windows-31j";
 constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
+constexpr QByteArrayView utf16LeBom("\xFF\xFE");
+constexpr QByteArrayView utf16BeBom("\xFE\xFF");
 
 QString decodeWindows31j(QByteArrayView bytes)
 {
     QStringDecoder decoder(windows31j);
     return decoder.decode(bytes);
+}
+
+// Text after its byte-order mark: a second mark is kept as the character it then is, and a
+// character cut off by the end of the file becomes a replacement character, not nothing.
+QString decodeAfterBom(QStringConverter::Encoding encoding, QByteArrayView bytes,
+                       QByteArrayView bom)
+{
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom
+                                         | QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes.sliced(bom.size()));
 }
 
 } // namespace
@@ -34,6 +46,23 @@ QString decodeText(QByteArrayView bytes)
 {
     if (bytes.startsWith(utf8Bom))
         return QString::fromUtf8(bytes.sliced(utf8Bom.size()));
+    return decodeWindows31j(bytes);
+}
+
+QString decodeForeignText(QByteArrayView bytes)
+{
+    if (bytes.startsWith(utf8Bom))
+        return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
+    if (bytes.startsWith(utf16LeBom))
+        return decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom);
+    if (bytes.startsWith(utf16BeBom))
+        return decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom);
+    // Stateless: a sequence cut off at the end of the file is an error, not a pending character.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
     return decodeWindows31j(bytes);
 }
 

@@ -33,7 +33,7 @@ std::optional<QString> readTextFile(Services &services, const QString &path)
     QString reason;
     if (const auto bytes = services.files.read(path, &reason))
         return decodeText(*bytes);
-    report(services, QStringLiteral("ファイル「%1」を読み込めませんでした。"), path, reason);
+    reportNotRead(services, path, reason);
     return std::nullopt;
 }
 
@@ -42,6 +42,20 @@ std::optional<QString> readTextFileIfPresent(Services &services, const QString &
     if (!services.files.isPresentFile(path))
         return std::nullopt;
     return readTextFile(services, path);
+}
+
+bool deleteFile(Services &services, const QString &path)
+{
+    QString reason;
+    if (services.files.remove(path, &reason))
+        return true;
+    report(services, QStringLiteral("ファイル「%1」を削除できませんでした。"), path, reason);
+    return false;
+}
+
+void reportNotRead(Services &services, const QString &path, const QString &reason)
+{
+    report(services, QStringLiteral("ファイル「%1」を読み込めませんでした。"), path, reason);
 }
 
 void reportFolderNotCreated(Services &services, const QString &path, const QString &reason)

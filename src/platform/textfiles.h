@@ -14,6 +14,10 @@ bool writeTextFile(Services &services, const QString &path, QStringView text);
 std::optional<QString> readTextFile(Services &services, const QString &path);
 // The same for a file that may be missing, which is no failure: nothing, and nothing is said.
 std::optional<QString> readTextFileIfPresent(Services &services, const QString &path);
+bool deleteFile(Services &services, const QString &path);
+
+// A message box for a file that cannot be read.
+void reportNotRead(Services &services, const QString &path, const QString &reason);
 
 // A message box for a folder the program needs but cannot create.
 void reportFolderNotCreated(Services &services, const QString &path, const QString &reason);

@@ -4,24 +4,6 @@
 
 namespace store {
 
-namespace {
-
-QString joinLines(const QString &text, QStringView separator)
-{
-    QString joined;
-    joined.reserve(text.size());
-    bool first = true;
-    platform::forEachLine(text, [&](QStringView line) {
-        if (!first)
-            joined += separator;
-        joined += line;
-        first = false;
-    });
-    return joined;
-}
-
-} // namespace
-
 QString fieldFileText(FieldKind kind, const QString &fieldText)
 {
     return kind == FieldKind::SingleLine ? fieldText + QLatin1String("\r\n") : fieldText;
@@ -31,9 +13,9 @@ QString fieldFromFileText(FieldKind kind, const QString &fileText)
 {
     switch (kind) {
     case FieldKind::SingleLine:
-        return joinLines(fileText, {});
+        return platform::joinLines(fileText, {});
     case FieldKind::JoinedLines:
-        return joinLines(fileText, u"\r\n");
+        return platform::joinLines(fileText, u"\r\n");
     case FieldKind::WholeText:
         break;
     }

@@ -30,6 +30,9 @@ trap cleanup EXIT
 start_x() {
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # A home of its own: the program's dialogs start there, and caches land there.
+    export HOME=$WORK/home
+    mkdir -m 700 "$HOME"
     exec 3>"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     X_PID=$!

@@ -40,7 +40,7 @@ bool FaultyFileSystem::commit(QSaveFile &file)
 }
 
 TestProgram::TestProgram()
-    : services{QString(), files, dialogs, clipboard, browser, colourDialog}
+    : services{QString(), files, dialogs, clipboard, browser, colourDialog, openDialog}
 {
     services.programFolder = folder_.path();
 }

@@ -6,6 +6,7 @@
 #include "support/recordingbrowser.h"
 #include "support/scriptedcolourdialog.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedopendialog.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -52,6 +53,7 @@ public:
     platform::Clipboard clipboard; // the real one: in-process under the offscreen platform
     RecordingBrowser browser;
     ScriptedColourDialog colourDialog;
+    ScriptedOpenDialog openDialog;
     platform::Services services;
 
 private:

@@ -1,0 +1,32 @@
+// The main window's clipboard tools: prefixes, quote marks and text-file intake.
+
+#include "app/form1.h"
+
+#include "app/module1.h"
+#include "cliptools/prefix.h"
+#include "cliptools/quotemark.h"
+#include "cliptools/textfileintake.h"
+
+#include <QLineEdit>
+#include <QScopeGuard>
+
+void Form1::Command10_Click() { cliptools::putPrefix(Text5, u"http://"); }
+void Form1::Command18_Click() { cliptools::putPrefix(Text6, u"Re:"); }
+void Form1::Command24_Click() { cliptools::putPrefix(Text2, u"mailto:"); }
+
+void Form1::Command19_Click() { cliptools::changeQuoteMark(services_, dataFolder_); }
+void Form1::Command20_Click() { cliptools::quoteClipboardText(services_, dataFolder_, form2()); }
+
+void Form1::Command34_Click()
+{
+    // Out of the always-on-top layer so that the Open dialog can stand in front; back on top
+    // however the command ends.
+    Module1::SetTopmost(*this, 0);
+    const auto backOnTop = qScopeGuard([this] { Module1::SetTopmost(*this, 1); });
+    cliptools::takeInChosenFile(services_, form2(), lastTextFile_);
+}
+
+void Form1::lstFileName_OLEDragDrop(const QMimeData &Data)
+{
+    cliptools::takeInDroppedFiles(services_, form2(), *lstFileName, Data);
+}

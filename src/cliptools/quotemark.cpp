@@ -1,0 +1,102 @@
+#include "cliptools/quotemark.h"
+
+#include "app/form2.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/filesystem.h"
+#include "platform/linereader.h"
+#include "platform/services.h"
+#include "platform/textfiles.h"
+
+#include <QDir>
+#include <QScopeGuard>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace cliptools {
+
+namespace {
+
+const QString quoteMarkFile = u"inyo.txt"_s;
+const QString workingFile = u"res.txt"_s;
+const QString defaultMark = u">"_s;
+const QString crLf = u"\r\n"_s;
+
+// The lines of the quote-mark file run together, collected in the scratch window; ">" when
+// there is no such file; nothing when it cannot be read (the user has been told).
+std::optional<QString> readQuoteMark(platform::Services &services, const QDir &data, Form2 &scratch)
+{
+    const QString path = data.filePath(quoteMarkFile);
+    if (!services.files.isPresentFile(path))
+        return defaultMark;
+    const std::optional<QString> text = platform::readTextFile(services, path);
+    if (!text)
+        return std::nullopt;
+    scratch.Text3 = platform::joinLines(*text, {});
+    return scratch.Text3;
+}
+
+// The working file read back line by line, every line after the mark. The file's text is let go
+// on return, so that a large text is held no more often than needed.
+std::optional<QString> quotedLinesOf(platform::Services &services, const QString &path,
+                                     const QString &mark)
+{
+    const std::optional<QString> text = platform::readTextFile(services, path);
+    if (!text)
+        return std::nullopt;
+    return platform::joinLines(*text, crLf, mark);
+}
+
+} // namespace
+
+void changeQuoteMark(platform::Services &services, const QString &dataFolder)
+{
+    const QString mark =
+        services.dialogs.ask(u"変更する引用符を入力してください\r\n\r\n"
+                             u"引用符を変更するとｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容はｸﾘｱされます。\r\n"
+                             u"引用する場合は再度行ってください。"_s);
+    if (mark.isEmpty())
+        return;
+    if (!platform::writeTextFile(services, QDir(dataFolder).filePath(quoteMarkFile), mark + crLf))
+        return;
+    services.dialogs.inform(u"引用符 "_s + mark + u" が保存されました "_s);
+    services.clipboard.clear();
+}
+
+void quoteClipboardText(platform::Services &services, const QString &dataFolder, Form2 &scratch)
+{
+    if (!services.clipboard.hasText()) {
+        services.dialogs.inform(u"クリップボードにテキストがありません"_s);
+        return;
+    }
+    const QDir data(dataFolder);
+    const QString working = data.filePath(workingFile);
+    // Whichever way the run ends: the scratch texts are let go and no working file stays behind,
+    // not even one that an interrupted earlier run left.
+    const auto cleanUp = qScopeGuard([&] {
+        scratch.Text1.clear();
+        scratch.Text2.clear();
+        scratch.Text3.clear();
+        if (services.files.exists(working))
+            platform::deleteFile(services, working);
+    });
+
+    scratch.Text2 = services.clipboard.text();
+    if (scratch.Text2.isEmpty())
+        return;
+    if (!platform::writeTextFile(services, working, scratch.Text2))
+        return;
+    const std::optional<QString> mark = readQuoteMark(services, data, scratch);
+    if (!mark)
+        return;
+    std::optional<QString> quoted = quotedLinesOf(services, working, *mark);
+    if (!quoted)
+        return;
+    scratch.Text1 = std::move(*quoted);
+    services.clipboard.putText(scratch.Text1);
+    services.dialogs.inform(u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞのﾃｷｽﾄに引用符が付きました"_s);
+}
+
+} // namespace cliptools

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+struct Form2;
+
+namespace platform {
+struct Services;
+}
+
+namespace cliptools {
+
+// ">Set": asks for a new quote mark and keeps it in "inyo.txt" of the Data folder, exactly as
+// typed; then clears the clipboard, as the prompt announces. An empty answer changes nothing.
+void changeQuoteMark(platform::Services &services, const QString &dataFolder);
+
+// ">": puts the quote mark ("inyo.txt", else ">") in front of every line of the clipboard text
+// and puts the result back on the clipboard, lines joined by CR LF. The text passes through the
+// working file "res.txt", which is gone again however the command ends, and the scratch window,
+// which lets go of it at the end.
+void quoteClipboardText(platform::Services &services, const QString &dataFolder, Form2 &scratch);
+
+} // namespace cliptools

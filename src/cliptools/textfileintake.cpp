@@ -1,0 +1,96 @@
+#include "cliptools/textfileintake.h"
+
+#include "app/form2.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/filedrop.h"
+#include "platform/filesystem.h"
+#include "platform/linereader.h"
+#include "platform/opendialog.h"
+#include "platform/services.h"
+#include "platform/textcodec.h"
+#include "platform/textfiles.h"
+
+#include <QListWidget>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace cliptools {
+
+namespace {
+
+const QString notTextFile = u"テキストファイルではありません。"_s;
+
+enum class OnFailure { Quiet, Report };
+
+bool isTextFileName(const QString &path) { return path.endsWith(u".txt"_s, Qt::CaseSensitive); }
+
+// The file's lines joined by CR LF. Its bytes are let go before the lines are joined, so that a
+// large file is held no more often than needed.
+std::optional<QString> joinedLinesOf(const platform::FileSystem &files, const QString &path,
+                                     QString *reason)
+{
+    QString text;
+    {
+        const std::optional<QByteArray> bytes = files.read(path, reason);
+        if (!bytes)
+            return std::nullopt;
+        text = platform::decodeForeignText(*bytes);
+    }
+    return platform::joinLines(text, u"\r\n");
+}
+
+void takeInTextFile(platform::Services &services, Form2 &scratch, const QString &path,
+                    OnFailure onFailure)
+{
+    scratch.Text1.clear();
+    QString reason;
+    std::optional<QString> joined = joinedLinesOf(services.files, path, &reason);
+    if (!joined) {
+        if (onFailure == OnFailure::Report)
+            platform::reportNotRead(services, path, reason);
+        return;
+    }
+    scratch.Text1 = std::move(*joined);
+    services.clipboard.putText(scratch.Text1);
+    services.dialogs.inform(u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾃｷｽﾄがあります。\r\nﾍﾟｰｽﾄしてお使いください。"_s);
+}
+
+} // namespace
+
+void takeInChosenFile(platform::Services &services, Form2 &scratch, QString &lastChosen)
+{
+    const std::optional<QString> path = services.openDialog.chooseFile(lastChosen, u"*.txt"_s);
+    if (!path)
+        return;
+    lastChosen = *path;
+    if (isTextFileName(*path))
+        takeInTextFile(services, scratch, *path, OnFailure::Quiet);
+    else
+        services.dialogs.inform(notTextFile);
+}
+
+void takeInDroppedFiles(platform::Services &services, Form2 &scratch, QListWidget &dropBox,
+                        const QMimeData &data)
+{
+    const QStringList files = platform::droppedFiles(data);
+    if (files.isEmpty())
+        return;
+    dropBox.addItems(files);
+    if (files.size() != 1) {
+        dropBox.clear();
+        services.dialogs.inform(u"ファイルは1発づつ入れてください。"_s);
+        return;
+    }
+    if (!isTextFileName(files.constFirst())) {
+        dropBox.clear();
+        services.dialogs.inform(notTextFile);
+        return;
+    }
+    takeInTextFile(services, scratch, files.constFirst(), OnFailure::Report);
+    dropBox.clear();
+}
+
+} // namespace cliptools
