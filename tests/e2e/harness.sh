@@ -161,10 +161,13 @@ expect_data_file() {
 
 # Compares the clipboard, as another program reads it, with the bytes of a printf format.
 expect_clipboard() {
-    local expected actual
+    local expected actual tries=0
     expected=$(printf "$1" | hex_bytes)
-    actual=$(xclip -o -selection clipboard | hex_bytes)
-    [ "$actual" = "$expected" ] || fail "the clipboard holds [$actual], expected [$expected]"
+    until actual=$(xclip -o -selection clipboard 2>/dev/null | hex_bytes) \
+        && [ "$actual" = "$expected" ]; do
+        ((++tries < 50)) || fail "the clipboard holds [$actual], expected [$expected]"
+        sleep 0.1
+    done
 }
 
 wait_for_exit() {
