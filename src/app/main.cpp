@@ -1,9 +1,13 @@
 #include "app/form1.h"
 #include "platform/clipboard.h"
 #include "platform/datafolder.h"
+#include "platform/desktopfolder.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/japaneselook.h"
+#include "platform/printer.h"
+#include "platform/programs.h"
+#include "platform/registry.h"
 #include "platform/services.h"
 
 #include <QApplication>
@@ -17,7 +21,13 @@ int main(int argc, char *argv[])
     platform::FileSystem files;
     platform::MessageBoxDialogs dialogs;
     platform::Clipboard clipboard;
-    platform::Services services{platform::programFolder(), files, dialogs, clipboard};
+    platform::Printer printer;
+    platform::SystemRegistry registry;
+    platform::Programs programs;
+    platform::Services services{
+        platform::programFolder(), files,   dialogs,  clipboard,
+        platform::desktopFolder(), printer, registry, programs,
+    };
 
     Form1 form(services);
     form.Form_Load();
