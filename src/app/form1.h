@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -12,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 struct Form2;
+class frmAbout;
 
 namespace platform {
 struct Services;
@@ -75,6 +77,28 @@ public:
     // Snapshot slots and aux memo windows (form1memos.cpp).
 
     // Output, screen fonts, label actions and the about box (form1display.cpp).
+    void Command32_Click(); // O-put
+    void Command33_Click(); // Print
+    // The Comment's screen font: sizes 8, 9, 10, 11, 12 and 16; faces G, M and F; DefaultFont.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void Option7_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Option10_Click();
+    // The field labels: colour schemes (Name, Mail, ID, Home), the about box (Pass), emptying
+    // Title and Comment (Title) and a notice (Comm.).
+    void Label1_Click();
+    void Label2_Click();
+    void Label3_Click();
+    void Label4_Click();
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
 
     // The controls, named as in the window layout. Text7 is the Comment.
     QLineEdit *Text1{}, *Text2{}, *Text3{}, *Text4{}, *Text5{}, *Text6{};
@@ -106,4 +130,5 @@ private:
     QString dataFolder_;
     std::unique_ptr<store::FieldGroup> fields_;
     std::unique_ptr<Form2> form2_;
+    QPointer<frmAbout> about_;
 };
