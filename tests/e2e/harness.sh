@@ -30,6 +30,10 @@ trap cleanup EXIT
 start_x() {
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
+    # A home of its own, so that the desktop and settings the program sees are the test's.
+    export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config
+    DESKTOP=$HOME/Desktop
+    mkdir -p "$DESKTOP" "$XDG_CONFIG_HOME"
     exec 3>"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     X_PID=$!
@@ -88,18 +92,65 @@ answer_message_box() {
     done
 }
 
+# Types the answer into the program's input box and confirms it with Return.
+answer_input_box() {
+    local box
+    box=$(wait_for_window '^Quillo$')
+    xdotool windowactivate --sync "$box" type --delay 40 "$1"
+    xdotool key Return
+    wait_for_window_gone "$box"
+}
+
+wait_for_window_gone() {
+    local tries=0
+    while xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"; do
+        ((++tries < 100)) || fail "window $1 did not close"
+        sleep 0.1
+    done
+}
+
+# Saves a picture of the window; with E2E_SHOTS set, a copy goes there to be looked at.
+screenshot() {
+    import -window "$1" "$2"
+    if [ -n "${E2E_SHOTS:-}" ]; then
+        mkdir -p "$E2E_SHOTS"
+        cp "$2" "$E2E_SHOTS/"
+    fi
+}
+
+# How many pixels inside a control of a screenshot (its place in twips, less a border of 3
+# pixels) are of the colour (#RRGGBB) or close to it, as the edges of smoothed letters are.
+pixels_near_colour() {
+    local shot=$1 left=$2 top=$3 width=$4 height=$5 colour=$6
+    convert "$shot" -crop "$((width / 15 - 6))x$((height / 15 - 6))+$((left / 15 + 3))+$((top / 15 + 3))" \
+        +repage -fuzz 20% -fill '#FF00FF' -opaque "$colour" -format %c histogram:info:- |
+        awk '/#FF00FF/ { sub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+
+# Whether the window manager stacks the first window above the second.
+is_in_front_of() {
+    local stack above below
+    stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr -d ' ' | tr ',' '\n')
+    above=$(grep -nx "$(printf '0x%x' "$1")" <<<"$stack" | cut -d: -f1)
+    below=$(grep -nx "$(printf '0x%x' "$2")" <<<"$stack" | cut -d: -f1)
+    [ -n "$above" ] && [ -n "$below" ] && [ "$above" -gt "$below" ]
+}
+
 is_on_top() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
 }
 
-# Compares a file of the Data folder with the bytes of a printf format.
-expect_data_file() {
-    local name=$1 expected
+# Compares a file with the bytes of a printf format.
+expect_file() {
+    local path=$1 expected
     expected=$(printf "$2" | od -An -tx1 | tr -s ' \n' ' ')
     local actual
-    actual=$(od -An -tx1 "$DATA/$name" 2>/dev/null | tr -s ' \n' ' ') || fail "$name is missing"
-    [ "$actual" = "$expected" ] || fail "$name holds [$actual], expected [$expected]"
+    actual=$(od -An -tx1 "$path" 2>/dev/null | tr -s ' \n' ' ') || fail "$path is missing"
+    [ "$actual" = "$expected" ] || fail "$path holds [$actual], expected [$expected]"
 }
+
+# Compares a file of the Data folder with the bytes of a printf format.
+expect_data_file() { expect_file "$DATA/$1" "$2"; }
 
 wait_for_exit() {
     local tries=0
