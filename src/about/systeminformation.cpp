@@ -46,7 +46,8 @@ bool startFirstOnPath(platform::Services &services)
     return false;
 }
 
-// True once the tool runs.
+// True once the tool runs. The folder of location 2 is tried only without location 1, and a tool
+// on the PATH only on a system that has no registry to name one.
 bool startTool(platform::Services &services)
 {
     QString path;
@@ -99,14 +100,13 @@ bool GetKeyValue(Registry &registry, Registry::Key root, const QString &keyPath,
 
 void StartSysInfo(platform::Services &services)
 {
-    bool started = false;
     try {
-        started = startTool(services);
+        if (startTool(services))
+            return;
     } catch (const UnterminatedValue &) {
-        started = false;
+        // A value that cannot be read ends the search at once, location 2 unread.
     }
-    if (!started)
-        services.dialogs.inform(QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+    services.dialogs.inform(QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
 }
 
 } // namespace about
