@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -132,8 +133,10 @@ void OutputTest::exportStaysOnTheDesktop()
     TestProgram program;
     Form1 &form = program.start();
     form.Text7->setPlainText("c");
-    const QString outside = QFileInfo(program.desktopPath({})).dir().path();
-    const QStringList before = filesIn(outside);
+    QTemporaryDir outside;
+    const QString desktop = QDir(outside.path()).filePath("Desktop");
+    QVERIFY(QDir().mkdir(desktop));
+    program.services.desktopFolder = desktop;
 
     const QList<std::pair<QString, QString>> refused{
         {"../escape", u"フォルダの区切り（/ と \\）は名前に使えません。"_s},
@@ -150,13 +153,13 @@ void OutputTest::exportStaysOnTheDesktop()
                  (QStringList{namePrompt,
                               u"ファイル名「"_s + name + u"」は使えません。\n理由: "_s + reason}));
     }
-    QCOMPARE(filesIn(program.desktopPath({})), QStringList());
-    QCOMPARE(filesIn(outside), before);
+    QCOMPARE(filesIn(desktop), QStringList());
+    QCOMPARE(filesIn(outside.path()), QStringList{"Desktop"});
 
     // Placeholders in a name are only characters.
     exportAs(program, "%1%2");
     QCOMPARE(program.dialogs.shown.last(), exported);
-    QCOMPARE(filesIn(program.desktopPath({})), QStringList{"%1%2.txt"});
+    QCOMPARE(filesIn(desktop), QStringList{"%1%2.txt"});
 }
 
 void OutputTest::exportFailuresAreToldAndNeverCalledDone()
