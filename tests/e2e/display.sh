@@ -14,11 +14,14 @@ start_quillo
 click_control "$MAIN_WINDOW" "${NAME_BOX[@]}"
 xdotool type --delay 40 'Taro 山田 Yamada 太郎'
 click_control "$MAIN_WINDOW" 195 510 600 330 # the "Mail" label
-sleep 0.5
-screenshot "$MAIN_WINDOW" "$WORK/mail.png"
-black=$(pixels_near_colour "$WORK/mail.png" "${NAME_BOX[@]}" '#000000')
+tries=0
+until screenshot "$MAIN_WINDOW" "$WORK/mail.png" \
+    && black=$(pixels_near_colour "$WORK/mail.png" "${NAME_BOX[@]}" '#000000') \
+    && [ "$black" -gt 2000 ]; do
+    ((++tries < 50)) || fail "Name is not black after Mail ($black black pixels)"
+    sleep 0.1
+done
 white=$(pixels_near_colour "$WORK/mail.png" "${NAME_BOX[@]}" '#FFFFFF')
-[ "$black" -gt 2000 ] || fail "Name is not black after Mail ($black black pixels)"
 [ "$white" -gt 40 ] || fail "the name is not written in white ($white white pixels)"
 # The Comment box, scroll bars and all, is black but for its bars.
 black=$(pixels_near_colour "$WORK/mail.png" "${COMMENT_BOX[@]}" '#000000')
