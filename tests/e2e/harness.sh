@@ -98,10 +98,11 @@ answer_input_box() {
     box=$(wait_for_window '^Quillo$')
     xdotool windowactivate --sync "$box" type --delay 40 "$1"
     xdotool key Return
-    wait_for_window_gone "$box"
+    wait_for_window_closed "$box"
 }
 
-wait_for_window_gone() {
+# Waits until the window of that id is no longer shown.
+wait_for_window_closed() {
     local tries=0
     while xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"; do
         ((++tries < 100)) || fail "window $1 did not close"
@@ -138,6 +139,19 @@ is_in_front_of() {
 
 is_on_top() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
+}
+
+# Waits for the window manager to show the window in the always-on-top layer (yes) or out of it
+# (no): the change reaches it a moment after the program makes it.
+expect_on_top() {
+    local window=$1 wanted=$2 tries=0 state
+    while :; do
+        state=no
+        is_on_top "$window" && state=yes
+        [ "$state" = "$wanted" ] && return 0
+        ((++tries < 50)) || fail "window $window: always on top is $state, expected $wanted"
+        sleep 0.1
+    done
 }
 
 # Compares a file with the bytes of a printf format.
