@@ -7,7 +7,8 @@ BUILD_DIR=${BUILD_DIR:-build}
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho)
 # A real X server with a window manager, and the tools that drive it like a person.
-TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils)
+# poppler-utils reads printouts back from PDF files.
+TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils)
 
 ensure_packages() {
     local missing=() package

@@ -16,6 +16,7 @@ class QRadioButton;
 struct Form2;
 class AuxMemoForm;
 class Form5;
+class frmAbout;
 
 namespace platform {
 struct Services;
@@ -107,6 +108,28 @@ public:
     QPointer<Form5> form5;
 
     // Output, screen fonts, label actions and the about box (form1display.cpp).
+    void Command32_Click(); // O-put
+    void Command33_Click(); // Print
+    // The Comment's screen font: sizes 8, 9, 10, 11, 12 and 16; faces G, M and F; DefaultFont.
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void Option6_Click();
+    void Option7_Click();
+    void Option8_Click();
+    void Option9_Click();
+    void Option10_Click();
+    // The field labels: colour schemes (Name, Mail, ID, Home), the about box (Pass), emptying
+    // Title and Comment (Title) and a notice (Comm.).
+    void Label1_Click();
+    void Label2_Click();
+    void Label3_Click();
+    void Label4_Click();
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
 
     // The controls, named as in the window layout. Text7 is the Comment.
     QLineEdit *Text1{}, *Text2{}, *Text3{}, *Text4{}, *Text5{}, *Text6{};
@@ -140,4 +163,5 @@ private:
     std::unique_ptr<store::FieldGroup> fields_;
     std::unique_ptr<Form2> form2_;
     QString lastTextFile_; // what FileIn's Open dialog offers again
+    QPointer<frmAbout> about_;
 };

@@ -47,18 +47,31 @@ constexpr std::array otherLineBoxes{
     TextBoxSpec{&Form1::Text4, "Text4", {5460, 510, 1410, fieldHeight}, &Form1::Text4_DblClick},
 };
 
+// Labels are as high as the fields beside them.
+constexpr Twips labelBox(int left, int top, int width, int height = fieldHeight)
+{
+    return {left, top, width, height};
+}
+
 constexpr std::array labels{
-    LabelSpec{&Form1::Label1, "Label1", "Name", nullptr, labelPoints, {195, 90, 600, 330}},
-    LabelSpec{&Form1::Label2, "Label2", "Mail", nullptr, labelPoints, {195, 510, 600, 330}},
-    LabelSpec{&Form1::Label3, "Label3", "ID", nullptr, labelPoints, {5025, 150, 405, 330}},
-    LabelSpec{&Form1::Label4, "Label4", "Pass", "Click Me!!", labelPoints, {4920, 510, 510, 330}},
-    LabelSpec{&Form1::Label5, "Label5", "Home", nullptr, labelPoints, {195, 930, 600, 330}},
-    LabelSpec{&Form1::Label6, "Label6", "Title", nullptr, largeLabelPoints, {180, 1380, 615, 330}},
-    LabelSpec{&Form1::Label7, "Label7", "Comm.", nullptr, largeLabelPoints, {195, 1830, 825, 330}},
-    LabelSpec{
-        &Form1::Label8, "Label8", "Screen Font Size", nullptr, 0, {5025, 5655, 1335, optionHeight}},
-    LabelSpec{
-        &Form1::Label9, "Label9", "Screen Font Name", nullptr, 0, {2025, 5655, 1425, optionHeight}},
+    LabelSpec{&Form1::Label1, "Label1", "Name", nullptr, labelPoints, labelBox(195, 90, 600),
+              &Form1::Label1_Click},
+    LabelSpec{&Form1::Label2, "Label2", "Mail", nullptr, labelPoints, labelBox(195, 510, 600),
+              &Form1::Label2_Click},
+    LabelSpec{&Form1::Label3, "Label3", "ID", nullptr, labelPoints, labelBox(5025, 150, 405),
+              &Form1::Label3_Click},
+    LabelSpec{&Form1::Label4, "Label4", "Pass", "Click Me!!", labelPoints, labelBox(4920, 510, 510),
+              &Form1::Label4_Click},
+    LabelSpec{&Form1::Label5, "Label5", "Home", nullptr, labelPoints, labelBox(195, 930, 600),
+              &Form1::Label5_Click},
+    LabelSpec{&Form1::Label6, "Label6", "Title", nullptr, largeLabelPoints,
+              labelBox(180, 1380, 615), &Form1::Label6_Click},
+    LabelSpec{&Form1::Label7, "Label7", "Comm.", nullptr, largeLabelPoints,
+              labelBox(195, 1830, 825), &Form1::Label7_Click},
+    LabelSpec{&Form1::Label8, "Label8", "Screen Font Size", nullptr, 0,
+              labelBox(5025, 5655, 1335, optionHeight), nullptr},
+    LabelSpec{&Form1::Label9, "Label9", "Screen Font Name", nullptr, 0,
+              labelBox(2025, 5655, 1425, optionHeight), nullptr},
 };
 
 constexpr Twips button(int left, int top, int width = buttonWidth)
@@ -118,7 +131,8 @@ const std::array buttons{
     ButtonSpec{&Form1::Command26, "Command26", "Aux2", "Aux memo2 （忘備録２）", button(5445, 1770),
                &Form1::Command26_Click},
     ButtonSpec{&Form1::Command32, "Command32", "O-put",
-               "Comment に名前をつけてﾃﾞｽｸﾄｯﾌﾟにﾌｧｲﾙ出力します。", button(6180, 1770), nullptr},
+               "Comment に名前をつけてﾃﾞｽｸﾄｯﾌﾟにﾌｧｲﾙ出力します。", button(6180, 1770),
+               &Form1::Command32_Click},
     ButtonSpec{&Form1::Command7, "Command7", "Save", "Comment を保存", button(6915, 1770),
                &Form1::Command7_Click},
     ButtonSpec{&Form1::Command17, "Command17", "Clip", "Comment をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送",
@@ -137,7 +151,7 @@ const std::array buttons{
     ButtonSpec{&Form1::Command27, "Command27", "IE", "ＩＥを起動してﾀｸﾞの動作をチェック",
                button(90, 3975), &Form1::Command27_Click},
     ButtonSpec{&Form1::Command33, "Command33", "Print", "Comment を印刷", button(90, 4395),
-               nullptr},
+               &Form1::Command33_Click},
     ButtonSpec{&Form1::Command34, "Command34", "FileIn",
                "選択したﾃｷｽﾄﾌｧｲﾙの内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送します。", button(105, 5550),
                &Form1::Command34_Click},
@@ -168,6 +182,7 @@ struct OptionSpec
     const char *caption;
     const char *tooltip;
     Twips at;
+    void (Form1::*onClick)();
 };
 
 constexpr Twips option(int left) { return {left, 5655, 495, optionHeight}; }
@@ -177,16 +192,19 @@ constexpr std::array options{
                "Option10",
                "DefaultFont",
                "表示ﾌｫﾝﾄを初期状態に戻す。",
-               {825, 5640, 1140, optionHeight}},
-    OptionSpec{&Form1::Option7, "Option7", "G", "ＭＳ Ｐゴシック", option(3465)},
-    OptionSpec{&Form1::Option8, "Option8", "M", "ＭＳ Ｐ明朝", option(3960)},
-    OptionSpec{&Form1::Option9, "Option9", "F", "FixedSys14ポイント固定", option(4455)},
-    OptionSpec{&Form1::Option1, "Option1", "8", nullptr, option(6375)},
-    OptionSpec{&Form1::Option2, "Option2", "9", nullptr, option(6870)},
-    OptionSpec{&Form1::Option3, "Option3", "10", nullptr, option(7365)},
-    OptionSpec{&Form1::Option4, "Option4", "11", nullptr, option(7860)},
-    OptionSpec{&Form1::Option5, "Option5", "12", nullptr, option(8355)},
-    OptionSpec{&Form1::Option6, "Option6", "16", nullptr, option(8850)},
+               {825, 5640, 1140, optionHeight},
+               &Form1::Option10_Click},
+    OptionSpec{&Form1::Option7, "Option7", "G", "ＭＳ Ｐゴシック", option(3465),
+               &Form1::Option7_Click},
+    OptionSpec{&Form1::Option8, "Option8", "M", "ＭＳ Ｐ明朝", option(3960), &Form1::Option8_Click},
+    OptionSpec{&Form1::Option9, "Option9", "F", "FixedSys14ポイント固定", option(4455),
+               &Form1::Option9_Click},
+    OptionSpec{&Form1::Option1, "Option1", "8", nullptr, option(6375), &Form1::Option1_Click},
+    OptionSpec{&Form1::Option2, "Option2", "9", nullptr, option(6870), &Form1::Option2_Click},
+    OptionSpec{&Form1::Option3, "Option3", "10", nullptr, option(7365), &Form1::Option3_Click},
+    OptionSpec{&Form1::Option4, "Option4", "11", nullptr, option(7860), &Form1::Option4_Click},
+    OptionSpec{&Form1::Option5, "Option5", "12", nullptr, option(8355), &Form1::Option5_Click},
+    OptionSpec{&Form1::Option6, "Option6", "16", nullptr, option(8850), &Form1::Option6_Click},
 };
 
 constexpr Twips fileDropBox{120, 4830, 600, 600};
@@ -217,6 +235,7 @@ void Form1::buildLayout()
                            "QRadioButton::indicator { width: 11px; height: 11px; }"));
         describe(choice, spec.name, spec.tooltip);
         place(choice, spec.at);
+        connect(choice, &QRadioButton::clicked, this, spec.onClick);
         this->*spec.control = choice;
     }
 

@@ -3,10 +3,14 @@
 #include "platform/clipboard.h"
 #include "platform/colourdialog.h"
 #include "platform/datafolder.h"
+#include "platform/desktopfolder.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
 #include "platform/japaneselook.h"
 #include "platform/opendialog.h"
+#include "platform/printer.h"
+#include "platform/programs.h"
+#include "platform/registry.h"
 #include "platform/services.h"
 
 #include <QApplication>
@@ -23,8 +27,12 @@ int main(int argc, char *argv[])
     platform::DesktopBrowser browser;
     platform::QtColourDialog colourDialog;
     platform::FileOpenDialog openDialog;
+    platform::Printer printer;
+    platform::SystemRegistry registry;
+    platform::Programs programs;
     platform::Services services{
-        platform::programFolder(), files, dialogs, clipboard, browser, colourDialog, openDialog};
+        platform::programFolder(), files,   dialogs,  clipboard, browser, colourDialog, openDialog,
+        platform::desktopFolder(), printer, registry, programs};
 
     Form1 form(services);
     form.Form_Load();

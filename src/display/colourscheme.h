@@ -15,6 +15,12 @@ struct ColourScheme
     QColor text;
 };
 
+// The schemes behind the field labels "Name", "Mail", "ID" and "Home".
+inline const ColourScheme blackOnWhite{QColor(255, 255, 255), QColor(0, 0, 0)};
+inline const ColourScheme whiteOnBlack{QColor(0, 0, 0), QColor(255, 255, 255)};
+inline const ColourScheme lightYellowOnBlack{QColor(0, 0, 0), QColor(255, 255, 128)};
+inline const ColourScheme lightCyanOnBlack{QColor(0, 0, 0), QColor(128, 255, 255)};
+
 void applyScheme(const QList<QWidget *> &boxes, const ColourScheme &scheme);
 QColor backgroundOf(const QWidget *box);
 QColor textColourOf(const QWidget *box);

@@ -8,10 +8,28 @@ namespace platform {
 
 namespace {
 
+// The window a box stands in front of: the active one. Right after another box closes no window
+// is active yet, and a box without a window would open behind the always-on-top main window,
+// out of sight, with the program waiting for it; so then the window in front is taken.
+QWidget *boxParent()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    QWidget *shown = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return window;
+        if (!shown)
+            shown = window;
+    }
+    return shown;
+}
+
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, buttons,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, buttons, boxParent());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -29,8 +47,8 @@ bool MessageBoxDialogs::confirm(const QString &text)
 QString MessageBoxDialogs::ask(const QString &prompt)
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(QApplication::activeWindow(), applicationTitle,
-                                                 prompt, QLineEdit::Normal, QString(), &accepted);
+    const QString answer = QInputDialog::getText(boxParent(), applicationTitle, prompt,
+                                                 QLineEdit::Normal, QString(), &accepted);
     return accepted ? answer : QString();
 }
 

@@ -21,6 +21,10 @@ void installJapaneseLook(QApplication &app)
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"),
                                {QStringLiteral("IPAPMincho"), QStringLiteral("Noto Serif CJK JP"),
                                 QStringLiteral("IPAMincho")});
+    // Windows' fixed-pitch bitmap font: a fixed-pitch face that holds Japanese.
+    QFont::insertSubstitutions(
+        QStringLiteral("FixedSys"),
+        {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP")});
 }
 
 } // namespace platform

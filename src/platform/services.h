@@ -10,6 +10,9 @@ class ColourDialog;
 class Dialogs;
 class FileSystem;
 class OpenDialog;
+class Printer;
+class Programs;
+class Registry;
 
 // The operating-system services a window of the program works with. The program passes the real
 // ones; tests pass doubles and a temporary program folder.
@@ -22,6 +25,10 @@ struct Services
     Browser &browser;
     ColourDialog &colourDialog;
     OpenDialog &openDialog;
+    QString desktopFolder; // where "O-put" writes
+    Printer &printer;
+    Registry &registry;
+    Programs &programs;
 };
 
 } // namespace platform

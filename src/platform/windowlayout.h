@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/labelclick.h"
 #include "platform/textbox.h"
 
 #include <QFont>
@@ -45,6 +46,7 @@ template <typename Window> struct LabelSpec
     const char *tooltip;
     double points; // 0: the window's own font
     Twips at;
+    void (Window::*onClick)() = nullptr; // null: the label only heads other controls
 };
 
 template <typename Window> struct ButtonSpec
@@ -76,9 +78,13 @@ Box *addTextBox(Window &window, const TextBoxSpec<Window, Box> &spec)
 
 template <typename Window, typename Specs> void addLabels(Window &window, const Specs &specs)
 {
-    for (const LabelSpec<Window> &spec : specs)
-        window.*spec.control =
+    for (const LabelSpec<Window> &spec : specs) {
+        QLabel *label =
             addLabelTo(&window, spec.name, spec.caption, spec.tooltip, spec.points, spec.at);
+        if (spec.onClick)
+            onClick(label, [&window, handler = spec.onClick] { (window.*handler)(); });
+        window.*spec.control = label;
+    }
 }
 
 template <typename Window, typename Specs> void addButtons(Window &window, const Specs &specs)

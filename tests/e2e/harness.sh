@@ -30,9 +30,12 @@ trap cleanup EXIT
 start_x() {
     export XDG_RUNTIME_DIR=$WORK/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    # A home of its own: the program's dialogs start there, and caches land there.
-    export HOME=$WORK/home
+    # A home of its own: the program's dialogs start there, caches and settings land there, and
+    # its desktop is the test's.
+    export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/home/.config
+    DESKTOP=$HOME/Desktop
     mkdir -m 700 "$HOME"
+    mkdir -p "$DESKTOP" "$XDG_CONFIG_HOME"
     exec 3>"$WORK/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     X_PID=$!
@@ -120,6 +123,42 @@ clipboard_text() {
     xclip -o -selection clipboard
 }
 
+# Waits until the window of that id is no longer shown.
+wait_for_window_closed() {
+    local tries=0
+    while xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"; do
+        ((++tries < 100)) || fail "window $1 did not close"
+        sleep 0.1
+    done
+}
+
+# Saves a picture of the window; with E2E_SHOTS set, a copy goes there to be looked at.
+screenshot() {
+    import -window "$1" "$2"
+    if [ -n "${E2E_SHOTS:-}" ]; then
+        mkdir -p "$E2E_SHOTS"
+        cp "$2" "$E2E_SHOTS/"
+    fi
+}
+
+# How many pixels inside a control of a screenshot (its place in twips, less a border of 3
+# pixels) are of the colour (#RRGGBB) or close to it, as the edges of smoothed letters are.
+pixels_near_colour() {
+    local shot=$1 left=$2 top=$3 width=$4 height=$5 colour=$6
+    convert "$shot" -crop "$((width / 15 - 6))x$((height / 15 - 6))+$((left / 15 + 3))+$((top / 15 + 3))" \
+        +repage -fuzz 20% -fill '#FF00FF' -opaque "$colour" -format %c histogram:info:- |
+        awk '/#FF00FF/ { sub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+
+# Whether the window manager stacks the first window above the second.
+is_in_front_of() {
+    local stack above below
+    stack=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr -d ' ' | tr ',' '\n')
+    above=$(grep -nx "$(printf '0x%x' "$1")" <<<"$stack" | cut -d: -f1)
+    below=$(grep -nx "$(printf '0x%x' "$2")" <<<"$stack" | cut -d: -f1)
+    [ -n "$above" ] && [ -n "$below" ] && [ "$above" -gt "$below" ]
+}
+
 is_on_top() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
 }
@@ -149,15 +188,17 @@ hex_bytes() {
     od -An -tx1 | tr -s ' \n' ' '
 }
 
-# Compares a file of the Data folder with the bytes of a printf format.
-expect_data_file() {
-    local name=$1 expected
+# Compares a file with the bytes of a printf format.
+expect_file() {
+    local path=$1 expected actual
     expected=$(printf "$2" | hex_bytes)
-    [ -f "$DATA/$name" ] || fail "$name is missing"
-    local actual
-    actual=$(hex_bytes <"$DATA/$name")
-    [ "$actual" = "$expected" ] || fail "$name holds [$actual], expected [$expected]"
+    [ -f "$path" ] || fail "$path is missing"
+    actual=$(hex_bytes <"$path")
+    [ "$actual" = "$expected" ] || fail "$path holds [$actual], expected [$expected]"
 }
+
+# Compares a file of the Data folder with the bytes of a printf format.
+expect_data_file() { expect_file "$DATA/$1" "$2"; }
 
 # Compares the clipboard, as another program reads it, with the bytes of a printf format.
 expect_clipboard() {

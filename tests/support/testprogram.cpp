@@ -40,9 +40,11 @@ bool FaultyFileSystem::commit(QSaveFile &file)
 }
 
 TestProgram::TestProgram()
-    : services{QString(), files, dialogs, clipboard, browser, colourDialog, openDialog}
+    : services{QString(),  files,     dialogs, clipboard, browser, colourDialog,
+               openDialog, QString(), printer, registry,  programs}
 {
     services.programFolder = folder_.path();
+    services.desktopFolder = desktop_.path();
 }
 
 TestProgram::~TestProgram() = default;
@@ -71,6 +73,11 @@ QByteArray TestProgram::readData(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return "<missing>";
     return file.readAll();
+}
+
+QString TestProgram::desktopPath(const QString &name) const
+{
+    return QDir(desktop_.path()).filePath(name);
 }
 
 Form1 &TestProgram::start()

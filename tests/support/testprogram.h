@@ -3,6 +3,9 @@
 #include "platform/clipboard.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
+#include "support/fakeprograms.h"
+#include "support/fakeregistry.h"
+#include "support/pdfprinter.h"
 #include "support/recordingbrowser.h"
 #include "support/scriptedcolourdialog.h"
 #include "support/scripteddialogs.h"
@@ -31,7 +34,8 @@ protected:
     bool commit(QSaveFile &file) override;
 };
 
-// A program folder of its own in a temporary directory, with scripted dialogs.
+// A program folder of its own in a temporary directory, with scripted dialogs, a desktop of its
+// own, a PDF printer, a registry and programs that are only recorded.
 class TestProgram
 {
 public:
@@ -43,6 +47,7 @@ public:
     QString dataPath(const QString &name) const;
     void writeData(const QString &name, const QByteArray &bytes) const;
     QByteArray readData(const QString &name) const;
+    QString desktopPath(const QString &name) const;
 
     // The main window on this folder, started as the program starts it.
     Form1 &start();
@@ -54,9 +59,13 @@ public:
     RecordingBrowser browser;
     ScriptedColourDialog colourDialog;
     ScriptedOpenDialog openDialog;
+    PdfPrinter printer;
+    FakeRegistry registry;
+    FakePrograms programs;
     platform::Services services;
 
 private:
     QTemporaryDir folder_;
+    QTemporaryDir desktop_;
     std::unique_ptr<Form1> form_;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/secondarywindow.h"
+
+class QLabel;
+class QPushButton;
+
+namespace platform {
+struct Services;
+}
+
+// The about box: the program's title, version and description, and the way to the system's
+// information tool. Opened from the main window's "Pass" label; while it is open the main window
+// is out of the always-on-top layer. OK, Enter, Esc and the title bar's close box all close it
+// and put the main window back on top.
+class frmAbout : public SecondaryWindow
+{
+    Q_OBJECT
+
+public:
+    frmAbout(QWidget &mainWindow, platform::Services &services);
+
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+    QLabel *picIcon{}, *lblTitle{}, *Label1{}, *lblVersion{}, *lblDescription{}, *Label2{},
+        *lblDisclaimer{};
+    QPushButton *cmdOK{}, *cmdSysInfo{};
+
+private:
+    void buildLayout();
+    // Fills the texts of the program's title and version and takes the main window off the top.
+    void Form_Load();
+
+    platform::Services &services_;
+};

@@ -1,0 +1,82 @@
+#include "platform/printer.h"
+
+#include "platform/dialogs.h"
+#include "platform/linereader.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextLayout>
+
+namespace platform {
+
+namespace {
+
+// The program's Japanese face (mapped to a Japanese font where Windows' own is missing).
+const QString printFace = QStringLiteral("ＭＳ Ｐゴシック");
+constexpr double printPoints = 10;
+
+QFont printFont()
+{
+    QFont font(printFace);
+    font.setPointSizeF(printPoints);
+    return font;
+}
+
+// Breaks one line of the text into rows that fit the page width.
+void layOut(QTextLayout &layout, qreal width)
+{
+    qreal y = 0;
+    layout.beginLayout();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+        row.setLineWidth(width);
+        row.setPosition(QPointF(0, y));
+        y += row.height();
+    }
+    layout.endLayout();
+}
+
+} // namespace
+
+bool Printer::hasPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+void Printer::setUp(QPrinter &printer)
+{
+    printer.setPrinterName(QPrinterInfo::defaultPrinterName());
+}
+
+bool Printer::print(const QString &text, QString *reason)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(applicationTitle);
+    setUp(printer);
+    const QString target =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    *reason = QStringLiteral("「%1」が印刷を受け付けませんでした。").arg(target);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QFont font = printFont();
+    qreal y = 0; // where the next row goes on the current page
+    for (QString line : splitLines(text)) {
+        // A lone LF, which the line reader keeps inside a line, still starts a new row on paper.
+        line.replace(u'\n', QChar::LineSeparator);
+        QTextLayout layout(line, font, &printer);
+        layOut(layout, page.width());
+        for (int i = 0; i < layout.lineCount(); ++i) {
+            const QTextLine row = layout.lineAt(i);
+            if (y > 0 && y + row.height() > page.height()) {
+                if (!printer.newPage())
+                    return false;
+                y = 0;
+            }
+            row.draw(&painter, QPointF(0, y - row.y()));
+            y += row.height();
+        }
+    }
+    return painter.end();
+}
+
+} // namespace platform

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The label actions, the about box and O-put in a real window: "Mail" turns the fields white on
+# black; "Pass" opens the about box with the main window off the top, and Return, Escape or the
+# window manager's close each put it back; O-put leaves the Comment on the desktop.
+source "$(dirname "$0")/harness.sh"
+
+NAME_BOX=(825 105 2565 330)
+COMMENT_BOX=(765 2175 8505 3465)
+ABOUT_TITLE='^Quilloのﾊﾞｰｼﾞｮﾝ情報$'
+
+start_x
+start_quillo
+
+click_control "$MAIN_WINDOW" "${NAME_BOX[@]}"
+xdotool type --delay 40 'Taro 山田 Yamada 太郎'
+click_control "$MAIN_WINDOW" 195 510 600 330 # the "Mail" label
+tries=0
+until screenshot "$MAIN_WINDOW" "$WORK/mail.png" \
+    && black=$(pixels_near_colour "$WORK/mail.png" "${NAME_BOX[@]}" '#000000') \
+    && [ "$black" -gt 2000 ]; do
+    ((++tries < 50)) || fail "Name is not black after Mail ($black black pixels)"
+    sleep 0.1
+done
+white=$(pixels_near_colour "$WORK/mail.png" "${NAME_BOX[@]}" '#FFFFFF')
+[ "$white" -gt 40 ] || fail "the name is not written in white ($white white pixels)"
+# The Comment box, scroll bars and all, is black but for its bars.
+black=$(pixels_near_colour "$WORK/mail.png" "${COMMENT_BOX[@]}" '#000000')
+[ "$black" -gt 100000 ] || fail "the Comment is not black after Mail ($black black pixels)"
+
+# Each way of closing the about box puts the main window back on top.
+for key in Return Escape alt+F4; do
+    # Two clicks within the double-click time make a double click, which counts as one.
+    sleep 0.6
+    click_control "$MAIN_WINDOW" 4920 510 510 330 # the "Pass" label
+    about=$(wait_for_window "$ABOUT_TITLE")
+    expect_on_top "$MAIN_WINDOW" no
+    [ "$key" != Return ] || screenshot "$about" "$WORK/about.png"
+    xdotool windowactivate --sync "$about" key "$key"
+    wait_for_window_closed "$about"
+    expect_on_top "$MAIN_WINDOW" yes
+done
+
+click_control "$MAIN_WINDOW" "${COMMENT_BOX[@]}"
+xdotool type --delay 150 '一行目'
+xdotool key Return
+xdotool type --delay 40 'second'
+click_control "$MAIN_WINDOW" 6180 1770 645 330 # O-put
+answer_input_box memo
+# The message after the input box stands in front of the main window, not hidden behind it.
+is_in_front_of "$(wait_for_window '^Quillo$')" "$MAIN_WINDOW" || fail "the message is behind"
+answer_message_box Return
+expect_file "$DESKTOP/memo.txt" '\x88\xea\x8d\x73\x96\xda\r\nsecond'
+
+click_control "$MAIN_WINDOW" 8490 1770 855 330 # End
+wait_for_exit
+echo "e2e display: passed"
