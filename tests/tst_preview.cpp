@@ -1,12 +1,15 @@
 #include "app/form1.h"
 #include "app/form2.h"
+#include "platform/browser.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +25,31 @@ bool onTop(const QWidget &window)
     return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
+// A folder that stands in for PATH while it lives, holding the desktop's page opener, xdg-open,
+// as a shell script with this body (or none at all).
+class OpenerPath
+{
+public:
+    explicit OpenerPath(const QByteArray &body)
+        : path_(qgetenv("PATH"))
+    {
+        if (!body.isNull()) {
+            QFile opener(folder_.filePath(u"xdg-open"_s));
+            QVERIFY(opener.open(QIODevice::WriteOnly));
+            opener.write("#!/bin/sh\nPATH=/usr/bin:/bin\n" + body);
+            opener.setPermissions(opener.permissions() | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(folder_.path()));
+    }
+    ~OpenerPath() { qputenv("PATH", path_); }
+
+    QString filePath(const QString &name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    QByteArray path_;
+};
+
 } // namespace
 
 class PreviewTest : public QObject
@@ -34,6 +62,7 @@ private slots:
     void eachClickRewritesAndShowsAgain();
     void browserThatCannotStartIsReported();
     void filesThatCannotBeWrittenAreReported();
+    void desktopBrowserSaysWhetherABrowserStarted();
 };
 
 void PreviewTest::filesHoldTheCommentInThePageFrame()
@@ -149,6 +178,38 @@ void PreviewTest::filesThatCannotBeWrittenAreReported()
             + u"」に保存できませんでした。\n理由: "_s));
         QCOMPARE(program.readData(u"check.txt"_s), head + "\r\n\r\n" + foot);
         QVERIFY(program.browser.shown.isEmpty());
+    }
+}
+
+void PreviewTest::desktopBrowserSaysWhetherABrowserStarted()
+{
+    const QUrl page = QUrl::fromLocalFile(u"/ホーム/a b%/Data/check.html"_s);
+    // xdg-open hands the page to a browser and ends: shown, the URL given as one encoded argument.
+    {
+        OpenerPath opener("printf '%s|' \"$@\" >\"$0.args\"\n");
+        QVERIFY(platform::DesktopBrowser().showPage(page));
+        QFile args(opener.filePath(u"xdg-open.args"_s));
+        QVERIFY(args.open(QIODevice::ReadOnly));
+        QCOMPARE(args.readAll(), "file:///%E3%83%9B%E3%83%BC%E3%83%A0/a%20b%25/Data/check.html|");
+    }
+    // xdg-open finds no browser (it then ends with 3) or the browser fails (4): not shown.
+    for (const QByteArray &failure : {QByteArray("exit 3\n"), QByteArray("exit 4\n")}) {
+        OpenerPath opener(failure);
+        QVERIFY(!platform::DesktopBrowser().showPage(page));
+    }
+    // No xdg-open at all: not shown.
+    {
+        OpenerPath opener(QByteArray{});
+        QVERIFY(!platform::DesktopBrowser().showPage(page));
+    }
+    // xdg-open starts the browser itself and waits for it to end: shown, and left running.
+    {
+        OpenerPath opener("while [ ! -e \"$0.closed\" ]; do sleep 0.05; done\n"
+                          "touch \"$0.ended\"\n");
+        QVERIFY(platform::DesktopBrowser(std::chrono::milliseconds(200)).showPage(page));
+        QVERIFY(!QFile::exists(opener.filePath(u"xdg-open.ended"_s)));
+        QFile(opener.filePath(u"xdg-open.closed"_s)).open(QIODevice::WriteOnly);
+        QTRY_VERIFY(QFile::exists(opener.filePath(u"xdg-open.ended"_s)));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 class QUrl;
 
 namespace platform {
@@ -19,7 +21,15 @@ public:
 class DesktopBrowser final : public Browser
 {
 public:
+    // How long the desktop's opener may take to say that it found no browser.
+    explicit DesktopBrowser(std::chrono::milliseconds openerWait = std::chrono::seconds(3))
+        : openerWait_(openerWait)
+    {}
+
     bool showPage(const QUrl &page) override;
+
+private:
+    std::chrono::milliseconds openerWait_;
 };
 
 } // namespace platform

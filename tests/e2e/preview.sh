@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
 # "IE" writes check.txt and check.html into the Data folder and hands the page to the desktop's
-# browser opener; with no browser to start, it says so in a message box. No real browser is ever started: the
-# program runs with a PATH that holds only a recording opener, or nothing at all.
+# browser opener; with no browser to start, it says so in a message box. No real browser is ever
+# started: the program runs with a PATH that holds only a recording opener, an opener that finds
+# no browser, or nothing at all.
 source "$(dirname "$0")/harness.sh"
 
 start_x
 
 OPENER_FOLDER=$WORK/opener
 NO_BROWSER_FOLDER=$WORK/nobrowser
-mkdir "$OPENER_FOLDER" "$NO_BROWSER_FOLDER"
+NO_OPENER_FOLDER=$WORK/noopener
+mkdir "$OPENER_FOLDER" "$NO_BROWSER_FOLDER" "$NO_OPENER_FOLDER"
 cat >"$OPENER_FOLDER/xdg-open" <<RECORD
 #!/bin/sh
 printf '%s\n' "\$@" >>"$WORK/opened"
 RECORD
 chmod +x "$OPENER_FOLDER/xdg-open"
+# What xdg-open does when no browser is installed.
+cat >"$NO_BROWSER_FOLDER/xdg-open" <<NOBROWSER
+#!/bin/sh
+echo "xdg-open: no method available for opening '\$1'" >&2
+exit 3
+NOBROWSER
+chmod +x "$NO_BROWSER_FOLDER/xdg-open"
 
 start_quillo -u BROWSER -u DEFAULT_BROWSER PATH="$OPENER_FOLDER"
 
@@ -44,10 +53,15 @@ expect_data_file check.html \
 click_control "$MAIN_WINDOW" 8490 1770 855 330       # End
 wait_for_exit
 
-start_quillo -u BROWSER -u DEFAULT_BROWSER PATH="$NO_BROWSER_FOLDER"
-click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
-# The message that no browser could be started; its wording is checked by tst_preview.
-answer_message_box Return
-expect_data_file check.html "$HEAD<br>\r\n<br>\r\n$FOOT"
+# With an opener that finds no browser, and with no opener at all, the message that no browser
+# could be started comes up; its wording is checked by tst_preview.
+for folder in "$NO_BROWSER_FOLDER" "$NO_OPENER_FOLDER"; do
+    start_quillo -u BROWSER -u DEFAULT_BROWSER PATH="$folder"
+    click_control "$MAIN_WINDOW" 90 3975 645 330     # IE
+    answer_message_box Return
+    expect_data_file check.html "$HEAD<br>\r\n<br>\r\n$FOOT"
+    click_control "$MAIN_WINDOW" 8490 1770 855 330   # End
+    wait_for_exit
+done
 [ "$(wc -l <"$WORK/opened")" -eq 1 ] || fail "a browser was started without a browser"
 echo "e2e preview: passed"
