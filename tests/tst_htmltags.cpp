@@ -111,6 +111,8 @@ void HtmlTagsTest::tagOfEachCommand()
              {{u"http://x.jp/?a=1&b=\"2\"<3"_s, u"A & \"B\" <i>C</i>"_s},
               u"<a href=\"http://x.jp/?a=1&b=\"2\"<3\">A & \"B\" <i>C</i></a>"_s},
              {{u" <a href=x>"_s, u"s"_s}, u"<a href=\"http:// <a href=x>\">s</a>"_s},
+             // A site name is taken as typed, a tag of its own included.
+             {{u"x.jp"_s, u"<b>太字</b>"_s}, u"<a href=\"http://x.jp\"><b>太字</b></a>"_s},
              {{u"http:/"_s, u"s"_s}, u"<a href=\"http://http:/\">s</a>"_s},
          }},
         {&Form1::Command29_Click,
