@@ -138,6 +138,12 @@ void AboutTest::openingAgainOnlyBringsItForward()
     QCOMPARE(box->lblVersion->text(), u"changed"_s);
     QVERIFY(!onTop(form));
 
+    // Minimized by the window manager, which offers that on every window: it comes back.
+    box->showMinimized();
+    form.Label4_Click();
+    QCOMPARE(openAboutBox(), box);
+    QVERIFY(!box->isMinimized());
+
     // The system information button leaves the box open.
     box->cmdSysInfo->click();
     QCOMPARE(program.dialogs.shown, QStringList{unavailable});
