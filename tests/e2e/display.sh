@@ -35,7 +35,12 @@ for key in Return Escape alt+F4; do
     click_control "$MAIN_WINDOW" 4920 510 510 330 # the "Pass" label
     about=$(wait_for_window "$ABOUT_TITLE")
     expect_on_top "$MAIN_WINDOW" no
-    [ "$key" != Return ] || screenshot "$about" "$WORK/about.png"
+    if [ "$key" = Return ]; then
+        screenshot "$about" "$WORK/about.png"
+        # The program's icon, a memo pad with a blue binding, stands beside the title.
+        blue=$(pixels_near_colour "$WORK/about.png" 240 240 540 540 '#3A6EA5')
+        [ "$blue" -gt 40 ] || fail "the about box shows no program icon ($blue blue pixels)"
+    fi
     xdotool windowactivate --sync "$about" key "$key"
     wait_for_window_closed "$about"
     expect_on_top "$MAIN_WINDOW" yes
