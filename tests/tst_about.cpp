@@ -2,6 +2,7 @@
 #include "about/systeminformation.h"
 #include "app/form1.h"
 #include "app/module1.h"
+#include "app/programicon.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ class AboutTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QApplication::setWindowIcon(programIcon()); } // as the program starts
     void passLabelOpensTheAboutBox();
     void everyWayOfClosingPutsTheMainWindowBack();
     void openingAgainOnlyBringsItForward();
@@ -84,6 +86,7 @@ void AboutTest::passLabelOpensTheAboutBox()
     QCOMPARE(box->cmdOK->text(), u"OK"_s);
     QVERIFY(box->cmdOK->isDefault());
     QCOMPARE(box->cmdSysInfo->text(), u"ｼｽﾃﾑ情報(&S)..."_s);
+    QCOMPARE(box->picIcon->pixmap().toImage(), programIcon().pixmap(32).toImage());
     QCOMPARE(box->size(), QSize(382, 184));
     QCOMPARE(box->minimumSize(), box->maximumSize());
     QVERIFY(!box->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -137,6 +140,12 @@ void AboutTest::openingAgainOnlyBringsItForward()
     QCOMPARE(openAboutBox(), box);
     QCOMPARE(box->lblVersion->text(), u"changed"_s);
     QVERIFY(!onTop(form));
+
+    // Minimized by the window manager, which offers that on every window: it comes back.
+    box->showMinimized();
+    form.Label4_Click();
+    QCOMPARE(openAboutBox(), box);
+    QVERIFY(!box->isMinimized());
 
     // The system information button leaves the box open.
     box->cmdSysInfo->click();

@@ -228,6 +228,9 @@ void OutputTest::printGoesOnOverLinesAndPages()
     for (int i = 1; i <= 150; ++i)
         lines.append(u"行%1"_s.arg(i));
     lines.append(QString(400, u'長')); // far wider than the page
+    // A word wider than the page, as a long address is: broken inside, not cut at the edge.
+    const QString address = u"http://example.com/"_s + QString(300, u'x');
+    lines.append(address);
     form.Text7->setPlainText(lines.join(u'\n'));
     program.dialogs.confirmations = {true};
     form.Command33_Click();
@@ -243,6 +246,8 @@ void OutputTest::printGoesOnOverLinesAndPages()
     // Every character of the long line is on paper, over several rows.
     QCOMPARE(printed.count(u'長'), 400);
     QVERIFY(!rows.contains(QString(400, u'長')));
+    QCOMPARE(printed.count(u'x'), 300 + 1); // and the one of "example"
+    QVERIFY(!rows.contains(address));
 }
 
 void OutputTest::printOnlyAfterOkAndWithAPrinter()

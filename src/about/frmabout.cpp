@@ -2,44 +2,59 @@
 
 #include "about/systeminformation.h"
 #include "platform/dialogs.h"
+#include "platform/windowlayout.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QShortcut>
 
 #include <array>
 
 namespace {
 
-constexpr QSize clientSize(382, 184); // 5730 by 2760 twips
+using platform::Twips;
+using platform::twipsPerPixel;
+using LabelSpec = platform::LabelSpec<frmAbout>;
+using ButtonSpec = platform::ButtonSpec<frmAbout>;
 
-struct LabelSpec
-{
-    QLabel *frmAbout::*control;
-    const char *name;
-    const char *text; // null: filled when the box loads
-    QRect at;
-    double points; // 0: the window's own font
-};
+constexpr QSize clientSize(5730 / twipsPerPixel, 2760 / twipsPerPixel);
+constexpr Twips iconBox{240, 240, 540, 540};
 
+// Captions left out are filled when the box loads.
 const std::array labels{
-    LabelSpec{&frmAbout::lblTitle, "lblTitle", nullptr, {70, 10, 200, 28}, 16},
-    LabelSpec{&frmAbout::Label1, "Label1", "for Internet BBS", {72, 40, 200, 16}, 0},
-    LabelSpec{&frmAbout::lblVersion, "lblVersion", nullptr, {72, 58, 200, 16}, 0},
+    LabelSpec{&frmAbout::lblTitle, "lblTitle", nullptr, nullptr, 16, {1050, 150, 3000, 420}},
+    LabelSpec{&frmAbout::Label1, "Label1", "for Internet BBS", nullptr, 0, {1080, 600, 3000, 240}},
+    LabelSpec{&frmAbout::lblVersion, "lblVersion", nullptr, nullptr, 0, {1080, 870, 3000, 240}},
     LabelSpec{&frmAbout::lblDescription,
               "lblDescription",
               "インターネット上のＢＢＳへの書きこみのために特化した忘備録型の超簡易メモ帳です。",
-              {72, 78, 296, 34},
-              0},
-    LabelSpec{
-        &frmAbout::Label2, "Label2", "Copyright (C) 2025 Quillo の作者", {72, 112, 296, 16}, 0},
+              nullptr,
+              0,
+              {1080, 1170, 4440, 510}},
+    LabelSpec{&frmAbout::Label2,
+              "Label2",
+              "Copyright (C) 2025 Quillo の作者",
+              nullptr,
+              0,
+              {1080, 1680, 4440, 240}},
     LabelSpec{&frmAbout::lblDisclaimer,
               "lblDisclaimer",
               "このﾌﾟﾛｸﾞﾗﾑは著作権法により保護されています。"
               "ご使用により生じたいかなる問題についても、作者は責任を負いかねます。",
-              {16, 130, 262, 52},
-              8},
+              nullptr,
+              8,
+              {240, 1950, 3930, 780}},
+};
+
+// OK comes first, so it has the focus.
+const std::array buttons{
+    ButtonSpec{
+        &frmAbout::cmdOK, "cmdOK", "OK", nullptr, {4320, 1920, 1260, 345}, &frmAbout::cmdOK_Click},
+    ButtonSpec{&frmAbout::cmdSysInfo,
+               "cmdSysInfo",
+               "ｼｽﾃﾑ情報(&S)...",
+               nullptr,
+               {4320, 2340, 1260, 345},
+               &frmAbout::cmdSysInfo_Click},
 };
 
 QString versionText()
@@ -64,40 +79,21 @@ frmAbout::frmAbout(QWidget &mainWindow, platform::Services &services)
 void frmAbout::buildLayout()
 {
     picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(16, 16, 36, 36);
+    platform::describe(picIcon, "picIcon", nullptr);
+    platform::place(picIcon, iconBox);
     picIcon->setPixmap(QApplication::windowIcon().pixmap(32));
 
-    for (const LabelSpec &spec : labels) {
-        auto *label = new QLabel(spec.text ? QString::fromUtf8(spec.text) : QString(), this);
-        label->setObjectName(QString::fromLatin1(spec.name));
-        label->setGeometry(spec.at);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        if (spec.points > 0) {
-            QFont font = label->font();
-            font.setPointSizeF(spec.points);
-            label->setFont(font);
-        }
-        this->*spec.control = label;
-    }
+    platform::addLabels(*this, labels);
+    for (const LabelSpec &spec : labels)
+        (this->*spec.control)->setWordWrap(true);
 
-    // OK is both the default and the cancel button. It comes first, so it has the focus; Enter
-    // on the other button presses that one, as on any button that has the focus.
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(288, 128, 84, 23);
+    // OK is both the default and the cancel button; Enter on the other button, when that has the
+    // focus, presses that one, as on any button that has the focus.
+    platform::addButtons(*this, buttons);
     cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmAbout::cmdOK_Click);
-
-    cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(288, 156, 84, 23);
     cmdSysInfo->setAutoDefault(true);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-
     cmdOK->setFocus();
 }
 

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/programicon.h"
 #include "platform/browser.h"
 #include "platform/clipboard.h"
 #include "platform/colourdialog.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));
+    QApplication::setWindowIcon(programIcon());
     platform::installJapaneseLook(app);
 
     platform::FileSystem files;

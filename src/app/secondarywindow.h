@@ -13,12 +13,14 @@ class SecondaryWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Loads the window on first use, or only brings it to the front while it is open.
+    // Loads the window on first use, or only brings it to the front while it is open: out of
+    // the task bar too, where the window manager may have minimized it.
     template <typename Window, typename... Args>
     static Window &open(QPointer<Window> &window, Args &&...args)
     {
         if (!window)
             window = new Window(std::forward<Args>(args)...);
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->show();
         window->raise();
         window->activateWindow();

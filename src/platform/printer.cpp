@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextLayout>
+#include <QTextOption>
 
 namespace platform {
 
@@ -23,9 +24,13 @@ QFont printFont()
     return font;
 }
 
-// Breaks one line of the text into rows that fit the page width.
+// Breaks one line of the text into rows that fit the page width: between words, and inside a
+// word wider than the page (a long address), so that no character runs off the paper.
 void layOut(QTextLayout &layout, qreal width)
 {
+    QTextOption breaking;
+    breaking.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(breaking);
     qreal y = 0;
     layout.beginLayout();
     for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {

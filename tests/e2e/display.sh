@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The label actions, the about box and O-put in a real window: "Mail" turns the fields white on
 # black; "Pass" opens the about box with the main window off the top, and Return, Escape or the
-# window manager's close each put it back; O-put leaves the Comment on the desktop.
+# window manager's close each put it back, and a minimized one comes back with the next "Pass";
+# O-put leaves the Comment on the desktop.
 source "$(dirname "$0")/harness.sh"
 
 NAME_BOX=(825 105 2565 330)
@@ -34,11 +35,28 @@ for key in Return Escape alt+F4; do
     click_control "$MAIN_WINDOW" 4920 510 510 330 # the "Pass" label
     about=$(wait_for_window "$ABOUT_TITLE")
     expect_on_top "$MAIN_WINDOW" no
-    [ "$key" != Return ] || screenshot "$about" "$WORK/about.png"
+    if [ "$key" = Return ]; then
+        screenshot "$about" "$WORK/about.png"
+        # The program's icon, a memo pad with a blue binding, stands beside the title.
+        blue=$(pixels_near_colour "$WORK/about.png" 240 240 540 540 '#3A6EA5')
+        [ "$blue" -gt 40 ] || fail "the about box shows no program icon ($blue blue pixels)"
+    fi
     xdotool windowactivate --sync "$about" key "$key"
     wait_for_window_closed "$about"
     expect_on_top "$MAIN_WINDOW" yes
 done
+
+# Minimized through the window manager, the about box comes back with the next click on "Pass".
+sleep 0.6
+click_control "$MAIN_WINDOW" 4920 510 510 330
+about=$(wait_for_window "$ABOUT_TITLE")
+xdotool windowminimize --sync "$about"
+sleep 0.6
+click_control "$MAIN_WINDOW" 4920 510 510 330
+[ "$(wait_for_window "$ABOUT_TITLE")" = "$about" ] || fail "another about box opened"
+xdotool windowactivate --sync "$about" key Return
+wait_for_window_closed "$about"
+expect_on_top "$MAIN_WINDOW" yes
 
 click_control "$MAIN_WINDOW" "${COMMENT_BOX[@]}"
 xdotool type --delay 150 '一行目'
