@@ -32,7 +32,7 @@ const std::array labels{
               {1080, 1170, 4440, 510}},
     LabelSpec{&frmAbout::Label2,
               "Label2",
-              "Copyright (C) 2025 Quillo の作者",
+              "Copyright (C) 2026 Quillo の作者",
               nullptr,
               0,
               {1080, 1680, 4440, 240}},
