@@ -23,6 +23,7 @@ class FieldTransferTest : public QObject
     Q_OBJECT
 
 private slots:
+    void clipButtonsAndTheirTooltips();
     void clipPutsTheFieldAsItIs();
     void emptyFieldLeavesNothingToPaste();
     void onlyThePasswordIsMarkedSecret();
@@ -87,6 +88,25 @@ void FieldTransferTest::doubleClickSelectsWholeText()
     QTest::mouseDClick(form.Text1, Qt::LeftButton);
     QVERIFY(!form.Text1->hasSelectedText());
     QCOMPARE(form.Text1->text(), QString());
+}
+
+void FieldTransferTest::clipButtonsAndTheirTooltips()
+{
+    TestProgram program;
+    Form1 &form = program.start();
+    const QList<std::pair<QPushButton *, QString>> clips{
+        {form.Command11, u"Name をｸﾘｯﾌﾟﾎﾞｰﾄﾞ転送"_s},
+        {form.Command12, u"Mail をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送"_s},
+        {form.Command13, u"ID をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送"_s},
+        {form.Command14, u"Password をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送"_s},
+        {form.Command15, u"Home Page をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送"_s},
+        {form.Command16, u"Title をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送"_s},
+        {form.Command17, u"Comment をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送"_s},
+    };
+    for (const auto &[button, tooltip] : clips) {
+        QCOMPARE(button->text(), u"Clip"_s);
+        QCOMPARE(button->toolTip(), tooltip);
+    }
 }
 
 QTEST_MAIN(FieldTransferTest)

@@ -19,6 +19,7 @@ class PrefixTest : public QObject
     Q_OBJECT
 
 private slots:
+    void buttonsAndTheirTooltips();
     void prefixIsComparedExactly_data();
     void prefixIsComparedExactly();
     void onlyTheBoxChanges();
@@ -100,6 +101,18 @@ void PrefixTest::onlyTheBoxChanges()
     QCOMPARE(form.Text5->text(), u"example.jp"_s);
     QCOMPARE(form.Text6->text(), u"t"_s);
     QCOMPARE(form.Text2->text(), u"a@b"_s);
+}
+
+void PrefixTest::buttonsAndTheirTooltips()
+{
+    TestProgram program;
+    Form1 &form = program.start();
+    QCOMPARE(form.Command10->text(), u"http"_s);
+    QCOMPARE(form.Command10->toolTip(), u"URL に http:// を付ける"_s);
+    QCOMPARE(form.Command18->text(), u"Re:"_s);
+    QCOMPARE(form.Command18->toolTip(), u"Title に Re: を付ける"_s);
+    QCOMPARE(form.Command24->text(), u"mailto"_s);
+    QCOMPARE(form.Command24->toolTip(), u"Mail に mailto: を付ける"_s);
 }
 
 QTEST_MAIN(PrefixTest)

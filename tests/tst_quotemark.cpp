@@ -42,11 +42,13 @@ class QuoteMarkTest : public QObject
     Q_OBJECT
 
 private slots:
+    void buttonsAndTheirTooltips();
     void everyLineGetsTheMark_data();
     void everyLineGetsTheMark();
     void markComesFromQuoteMarkFile_data();
     void markComesFromQuoteMarkFile();
     void twoRunsGiveTwoMarks();
+    void scratchTextsAndWorkingFileWhileTheMessageIsShown();
     void setMarkStoresItAndClearsClipboard();
     void setMarkCancelledChangesNothing();
     void noTextOnClipboard();
@@ -126,6 +128,37 @@ void QuoteMarkTest::twoRunsGiveTwoMarks()
     form.Command20_Click();
     QCOMPARE(clipboard().text(), u">>a\r\n>>b"_s);
     QCOMPARE(program.dialogs.shown, QStringList({quoted, quoted}));
+}
+
+void QuoteMarkTest::scratchTextsAndWorkingFileWhileTheMessageIsShown()
+{
+    TestProgram program;
+    program.writeData("inyo.txt", "|\r\n> \r\n");
+    Form1 &form = program.start();
+    clipboard().setText(u"引用\r\nb"_s);
+    int shown = 0;
+    program.dialogs.whileShown = [&](const QString &) {
+        ++shown;
+        QCOMPARE(form.form2().Text2, u"引用\r\nb"_s);
+        QCOMPARE(form.form2().Text3, u"|> "_s);
+        QCOMPARE(form.form2().Text1, u"|> 引用\r\n|> b"_s);
+        QCOMPARE(program.readData("res.txt"), QByteArray("\x88\xf8\x97\x70\r\nb"));
+    };
+    form.Command20_Click();
+    QCOMPARE(shown, 1);
+    expectScratchEmpty(form);
+    QCOMPARE(program.readData("res.txt"), QByteArray("<missing>"));
+
+    // Without a quote-mark file the mark is ">", and nothing is collected from a file.
+    QVERIFY(QFile::remove(program.dataPath("inyo.txt")));
+    clipboard().setText(u"c"_s);
+    program.dialogs.whileShown = [&](const QString &) {
+        ++shown;
+        QCOMPARE(form.form2().Text3, QString());
+        QCOMPARE(form.form2().Text1, u">c"_s);
+    };
+    form.Command20_Click();
+    QCOMPARE(shown, 2);
 }
 
 void QuoteMarkTest::setMarkStoresItAndClearsClipboard()
@@ -251,6 +284,16 @@ void QuoteMarkTest::workingFileThatCannotBeDeleted()
         u"ファイル「%1」を削除できませんでした。\n理由: "_s.arg(path)));
     QCOMPARE(clipboard().text(), u"a"_s);
     QVERIFY(QFileInfo(program.dataPath("res.txt")).isDir());
+}
+
+void QuoteMarkTest::buttonsAndTheirTooltips()
+{
+    TestProgram program;
+    Form1 &form = program.start();
+    QCOMPARE(form.Command19->text(), u">Set"_s);
+    QCOMPARE(form.Command19->toolTip(), u"使用する引用符を変更"_s);
+    QCOMPARE(form.Command20->text(), u">"_s);
+    QCOMPARE(form.Command20->toolTip(), u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞの文字列に引用符を付けてｸﾘｯﾌﾟﾎﾞｰﾄﾞに戻す"_s);
 }
 
 QTEST_MAIN(QuoteMarkTest)

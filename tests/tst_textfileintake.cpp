@@ -65,6 +65,7 @@ class TextFileIntakeTest : public QObject
     Q_OBJECT
 
 private slots:
+    void fileInButtonAndItsTooltip();
     void linesJoinedByCrLf_data();
     void linesJoinedByCrLf();
     void foreignEncodings_data();
@@ -241,7 +242,14 @@ void TextFileIntakeTest::dropTakesInOneTextFile()
     QApplication::sendEvent(target, &drop);
     QVERIFY(drop.isAccepted());
     data.reset(); // the drag source's data is gone once the drop has finished
+    // The box lists the dropped file while the message is shown.
+    QStringList listed;
+    program.dialogs.whileShown = [&](const QString &) {
+        for (int row = 0; row < form.lstFileName->count(); ++row)
+            listed.append(form.lstFileName->item(row)->text());
+    };
     QTRY_COMPARE(program.dialogs.shown, QStringList{onClipboard});
+    QCOMPARE(listed, QStringList{path});
 
     QCOMPARE(clipboard().text(), u"a\r\nb"_s);
     QCOMPARE(form.form2().Text1, u"a\r\nb"_s);
@@ -257,6 +265,8 @@ void TextFileIntakeTest::dropRefusesSeveralFilesOtherNamesAndText()
     TestProgram program;
     Form1 &form = program.start();
     clipboard().setText(u"earlier"_s);
+    // Refused drops are emptied from the box before their message.
+    program.dialogs.whileShown = [&](const QString &) { QCOMPARE(form.lstFileName->count(), 0); };
 
     std::unique_ptr<QMimeData> data(fileDrop({first, second}));
     form.lstFileName_OLEDragDrop(*data);
@@ -290,6 +300,15 @@ void TextFileIntakeTest::droppedFileThatCannotBeRead()
              QStringList{
                  u"ファイル「%1」を読み込めませんでした。\n理由: Input/output error"_s.arg(path)});
     QCOMPARE(clipboard().text(), u"earlier"_s);
+    QCOMPARE(form.lstFileName->count(), 0);
+}
+
+void TextFileIntakeTest::fileInButtonAndItsTooltip()
+{
+    TestProgram program;
+    Form1 &form = program.start();
+    QCOMPARE(form.Command34->text(), u"FileIn"_s);
+    QCOMPARE(form.Command34->toolTip(), u"選択したﾃｷｽﾄﾌｧｲﾙの内容をｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送します。"_s);
     QCOMPARE(form.lstFileName->count(), 0);
 }
 

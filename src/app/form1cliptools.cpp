@@ -2,13 +2,12 @@
 
 #include "app/form1.h"
 
-#include "app/module1.h"
+#include "app/topmostpause.h"
 #include "cliptools/prefix.h"
 #include "cliptools/quotemark.h"
 #include "cliptools/textfileintake.h"
 
 #include <QLineEdit>
-#include <QScopeGuard>
 
 void Form1::Command10_Click() { cliptools::putPrefix(Text5, u"http://"); }
 void Form1::Command18_Click() { cliptools::putPrefix(Text6, u"Re:"); }
@@ -19,10 +18,8 @@ void Form1::Command20_Click() { cliptools::quoteClipboardText(services_, dataFol
 
 void Form1::Command34_Click()
 {
-    // Out of the always-on-top layer so that the Open dialog can stand in front; back on top
-    // however the command ends.
-    Module1::SetTopmost(*this, 0);
-    const auto backOnTop = qScopeGuard([this] { Module1::SetTopmost(*this, 1); });
+    // Out of the always-on-top layer, so that the Open dialog can stand in front.
+    const TopmostPause pause(*this);
     cliptools::takeInChosenFile(services_, form2(), lastTextFile_);
 }
 

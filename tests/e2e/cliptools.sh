@@ -1,21 +1,9 @@
 #!/usr/bin/env bash
 # The clipboard tools in the real window, read back the way another program reads the clipboard:
 # Clip on Name, Password and a two-line Comment, > and >Set on text another program put there,
-# and FileIn through the Open dialog. The drop on the file box stays with the headless tests:
-# xdotool cannot drag a file from a file manager.
+# FileIn through the Open dialog, and files and text dragged onto the drop box from another
+# window ($QUILLO_DRAG_SOURCE, the drag source that the tests build).
 source "$(dirname "$0")/harness.sh"
-
-# Compares the clipboard, as another program pastes it, with the bytes of a printf format. The
-# program takes the click a moment after xdotool has sent it, so the clipboard is polled.
-expect_clipboard() {
-    local expected actual tries=0
-    expected=$(printf "$1" | od -An -tx1 | tr -s ' \n' ' ')
-    until actual=$(xclip -o -selection clipboard 2>/dev/null | od -An -tx1 | tr -s ' \n' ' ') \
-        && [ "$actual" = "$expected" ]; do
-        ((++tries < 50)) || fail "the clipboard holds [$actual], expected [$expected]"
-        sleep 0.1
-    done
-}
 
 # Runs the command until it succeeds, for up to five seconds.
 eventually() {
@@ -34,9 +22,44 @@ clipboard_is_empty() {
     ! xclip -o -selection clipboard -t TARGETS >/dev/null 2>&1
 }
 
+# Puts the bytes of a printf format on the clipboard, as another program would, and waits until
+# the clipboard holds them: xclip takes the clipboard a moment after it returns.
+put_on_clipboard() {
+    printf "$1" | xclip -selection clipboard -i
+    expect_clipboard "$1"
+}
+
 # The clipboard's formats as another program sees them, one a line.
 clipboard_targets() {
     xclip -o -selection clipboard -t TARGETS
+}
+
+# Drags files or text (--text=TEXT) from another window onto the drop box and lets go there.
+drop_on_file_box() {
+    "$QUILLO_DRAG_SOURCE" "$@" >>"$WORK/dragsource.log" 2>&1 &
+    local source_pid=$! source step
+    local middle_x=$(((120 + 600 / 2) / 15)) middle_y=$(((4830 + 600 / 2) / 15)) # of lstFileName
+    source=$(wait_for_window '^drag source$')
+    xdotool windowactivate --sync "$source" mousemove --window "$source" 50 50
+    sleep 0.3
+    xdotool mousedown 1
+    # In small steps, so that each window on the way sees the drag pass.
+    for step in 10 9 8 7 6 5 4 3 2 1 0; do
+        xdotool mousemove --window "$MAIN_WINDOW" $((middle_x - step * 2)) $((middle_y - step * 4))
+        sleep 0.1
+    done
+    # The box must have answered that it takes the drop before the button is let go.
+    sleep 0.3
+    xdotool mousemove --window "$MAIN_WINDOW" $((middle_x + 1)) $((middle_y + 1))
+    sleep 0.3
+    xdotool mouseup 1
+    wait "$source_pid"
+}
+
+# No message box of the program comes up within a second.
+expect_no_message_box() {
+    sleep 1
+    ! xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1 || fail "$1"
 }
 
 start_x
@@ -64,7 +87,7 @@ click_control "$MAIN_WINDOW" 7650 1770 645 330       # its Clip
 expect_clipboard 'first\r\nsecond'
 
 # Another program's text, quoted with the default mark.
-printf 'abc\r\n\r\ndef\r\n' | xclip -selection clipboard -i
+put_on_clipboard 'abc\r\n\r\ndef\r\n'
 click_control "$MAIN_WINDOW" 3240 1770 645 330       # >
 answer_message_box Return
 expect_clipboard '>abc\r\n>\r\n>def'
@@ -72,30 +95,59 @@ expect_clipboard '>abc\r\n>\r\n>def'
 
 # >Set: a mark with a blank after it is kept as typed, and the clipboard is cleared.
 click_control "$MAIN_WINDOW" 3975 1770 645 330       # >Set
-input_box=$(wait_for_window '^Quillo$')
-xdotool windowactivate --sync "$input_box" type --delay 40 '| '
-xdotool key Return
-while xdotool search --onlyvisible --name '^Quillo$' 2>/dev/null | grep -qx "$input_box"; do
-    sleep 0.1
-done
+answer_input_box '| '
 answer_message_box Return
 expect_data_file inyo.txt '| \r\n'
 eventually clipboard_is_empty || fail "the clipboard was not cleared by >Set"
-printf 'x\ny\rz' | xclip -selection clipboard -i
+put_on_clipboard 'x\ny\rz'
 click_control "$MAIN_WINDOW" 3240 1770 645 330       # >
 answer_message_box Return
 expect_clipboard '| x\ny\r\n| z'
 
-# FileIn: a Windows-31J file picked by typing its path into the Open dialog.
+# FileIn: a Windows-31J file in the home folder, where the Open dialog starts, picked by its name.
 printf '\x88\xf8\x97\x70\r\n\x8d\x73\r\n' >"$HOME/post.txt"
 click_control "$MAIN_WINDOW" 105 5550 645 330        # FileIn
 dialog=$(wait_for_window '^開く$')
 eventually not_on_top || fail "the main window stays on top of the Open dialog"
-xdotool windowactivate --sync "$dialog" type --delay 40 "$HOME/post.txt"
+xdotool windowactivate --sync "$dialog" type --delay 40 post.txt
 xdotool key Return
 answer_message_box Return
 expect_clipboard '\xe5\xbc\x95\xe7\x94\xa8\r\n\xe8\xa1\x8c'
 eventually is_on_top "$MAIN_WINDOW" || fail "the main window is not back on top after FileIn"
+
+# The dialog offers the file picked last: Return takes it in again.
+put_on_clipboard 'other'
+click_control "$MAIN_WINDOW" 105 5550 645 330        # FileIn
+dialog=$(wait_for_window '^開く$')
+xdotool windowactivate --sync "$dialog" key Return
+answer_message_box Return
+expect_clipboard '\xe5\xbc\x95\xe7\x94\xa8\r\n\xe8\xa1\x8c'
+
+# Cancel leaves the clipboard as it was and the main window back on top.
+put_on_clipboard 'kept'
+click_control "$MAIN_WINDOW" 105 5550 645 330        # FileIn
+dialog=$(wait_for_window '^開く$')
+xdotool windowactivate --sync "$dialog" key Escape
+wait_for_window_closed "$dialog"
+eventually is_on_top "$MAIN_WINDOW" || fail "the main window is not back on top after Cancel"
+expect_clipboard 'kept'
+
+printf 'dropped\r\n\r\nfile\r\n' >"$HOME/dropped.txt"
+# A drop on the box: one ".txt" file is taken in; the main window stays on top throughout.
+drop_on_file_box "$HOME/dropped.txt"
+answer_message_box Return
+expect_clipboard 'dropped\r\n\r\nfile'
+is_on_top "$MAIN_WINDOW" || fail "the main window left the always-on-top layer for a drop"
+
+put_on_clipboard 'kept'
+drop_on_file_box "$HOME/dropped.txt" "$HOME/post.txt"
+answer_message_box Return                             # one file at a time
+printf 'capitals' >"$HOME/post.TXT"
+drop_on_file_box "$HOME/post.TXT"
+answer_message_box Return                             # not a text file
+drop_on_file_box --text="$HOME/dropped.txt"
+expect_no_message_box "dragged text was taken for a file"
+expect_clipboard 'kept'
 
 click_control "$MAIN_WINDOW" 8490 1770 855 330       # End
 wait_for_exit

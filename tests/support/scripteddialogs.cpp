@@ -1,15 +1,22 @@
 #include "support/scripteddialogs.h"
 
-void ScriptedDialogs::inform(const QString &text) { shown.append(text); }
+void ScriptedDialogs::inform(const QString &text) { show(text); }
 
 bool ScriptedDialogs::confirm(const QString &text)
 {
-    shown.append(text);
+    show(text);
     return !confirmations.isEmpty() && confirmations.takeFirst();
 }
 
 QString ScriptedDialogs::ask(const QString &prompt)
 {
-    shown.append(prompt);
+    show(prompt);
     return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+void ScriptedDialogs::show(const QString &text)
+{
+    shown.append(text);
+    if (whileShown)
+        whileShown(text);
 }

@@ -5,8 +5,11 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Message and input boxes answered by script. Every box shown is recorded in order; a question
 // with no answer left is answered Cancel, an input box with no answer left gets the empty text.
+// whileShown runs while a box would stand on the screen, with its text.
 class ScriptedDialogs final : public platform::Dialogs
 {
 public:
@@ -17,4 +20,8 @@ public:
     QStringList shown;
     QList<bool> confirmations;
     QStringList answers;
+    std::function<void(const QString &)> whileShown;
+
+private:
+    void show(const QString &text);
 };
