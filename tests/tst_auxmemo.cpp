@@ -366,6 +366,12 @@ void AuxMemoTest::topmostStateThroughOpenReopenAndClose()
     QVERIFY(staysOnTop(form));
     QCOMPARE(memo.Text2->text(), u"unsaved"_s);
 
+    // Minimized, it comes back when opened again.
+    memo.showMinimized();
+    openAux(form);
+    QVERIFY(!memo.isMinimized());
+    QCOMPARE(memo.Text2->text(), u"unsaved"_s);
+
     // The second memo takes the main window out again; its End puts it back.
     QTest::mouseClick(form.Command26, Qt::LeftButton);
     QVERIFY(!staysOnTop(form));

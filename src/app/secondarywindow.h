@@ -13,12 +13,15 @@ class SecondaryWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Loads the window on first use, or only brings it to the front while it is open.
+    // Loads the window on first use, or only brings it to the front while it is open, restored
+    // if it was minimized.
     template <typename Window, typename... Args>
     static Window &open(QPointer<Window> &window, Args &&...args)
     {
         if (!window)
             window = new Window(std::forward<Args>(args)...);
+        // A minimized window would stay out of sight: bringing it to the front restores it.
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->show();
         window->raise();
         window->activateWindow();
