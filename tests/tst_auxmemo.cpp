@@ -131,6 +131,13 @@ void AuxMemoTest::firstOpeningIsEmpty()
     QCOMPARE(textsOf(memo), QStringList(7, QString()));
     QCOMPARE(program.dialogs.shown, QStringList());
     QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList());
+
+    // All Del creates the missing files, emptied; none is deleted.
+    program.dialogs.confirmations = {true};
+    memo.Command15_Click();
+    QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), form3Files);
+    QCOMPARE(program.readData("11.txt"), QByteArray("\r\n"));
+    QCOMPARE(program.readData("17.txt"), QByteArray());
 }
 
 void AuxMemoTest::loadStopsAtFirstMissingFile()
