@@ -131,6 +131,13 @@ void AuxMemoTest::firstOpeningIsEmpty()
     QCOMPARE(textsOf(memo), QStringList(7, QString()));
     QCOMPARE(program.dialogs.shown, QStringList());
     QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList());
+
+    // All Del creates the missing files, emptied; none is deleted.
+    program.dialogs.confirmations = {true};
+    memo.Command15_Click();
+    QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), form3Files);
+    QCOMPARE(program.readData("11.txt"), QByteArray("\r\n"));
+    QCOMPARE(program.readData("17.txt"), QByteArray());
 }
 
 void AuxMemoTest::loadStopsAtFirstMissingFile()
@@ -364,6 +371,12 @@ void AuxMemoTest::topmostStateThroughOpenReopenAndClose()
     openAux(form);
     QCOMPARE(form.form3.data(), &memo);
     QVERIFY(staysOnTop(form));
+    QCOMPARE(memo.Text2->text(), u"unsaved"_s);
+
+    // Minimized, it comes back when opened again.
+    memo.showMinimized();
+    openAux(form);
+    QVERIFY(!memo.isMinimized());
     QCOMPARE(memo.Text2->text(), u"unsaved"_s);
 
     // The second memo takes the main window out again; its End puts it back.

@@ -13,8 +13,8 @@ class SecondaryWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Loads the window on first use, or only brings it to the front while it is open: out of
-    // the task bar too, where the window manager may have minimized it.
+    // Loads the window on first use, or only brings it to the front while it is open, restored
+    // if it was minimized.
     template <typename Window, typename... Args>
     static Window &open(QPointer<Window> &window, Args &&...args)
     {

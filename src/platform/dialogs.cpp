@@ -27,9 +27,22 @@ QWidget *boxParent()
     return shown;
 }
 
+// While a window of the program stays on top (the main window, once another window has put it
+// back), a box of a window that does not would open behind it, out of sight, with the program
+// waiting for it: then the box stays on top as well.
+Qt::WindowFlags inSight()
+{
+    for (const QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return Qt::WindowStaysOnTopHint;
+    }
+    return {};
+}
+
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, buttons, boxParent());
+    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, buttons, boxParent(),
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | inSight());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -47,8 +60,8 @@ bool MessageBoxDialogs::confirm(const QString &text)
 QString MessageBoxDialogs::ask(const QString &prompt)
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(boxParent(), applicationTitle, prompt,
-                                                 QLineEdit::Normal, QString(), &accepted);
+    const QString answer = QInputDialog::getText(
+        boxParent(), applicationTitle, prompt, QLineEdit::Normal, QString(), &accepted, inSight());
     return accepted ? answer : QString();
 }
 

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 
 #include <array>
+#include <optional>
 
 namespace {
 
