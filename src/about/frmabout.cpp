@@ -84,8 +84,8 @@ void frmAbout::buildLayout()
     picIcon->setPixmap(QApplication::windowIcon().pixmap(32));
 
     platform::addLabels(*this, labels);
-    for (const LabelSpec &spec : labels)
-        (this->*spec.control)->setWordWrap(true);
+    for (const LabelSpec &entry : labels)
+        (this->*entry.control)->setWordWrap(true);
 
     // OK is both the default and the cancel button; Enter on the other button, when that has the
     // focus, presses that one, as on any button that has the focus.

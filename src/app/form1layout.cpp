@@ -221,22 +221,22 @@ void Form1::buildLayout()
     // The fields come first so that they lead the keyboard focus order.
     platform::addTextBox(*this, titleBox);
     platform::addTextBox(*this, commentBox)->setFont(japaneseFont(commentPoints));
-    for (const TextBoxSpec &spec : otherLineBoxes)
-        platform::addTextBox(*this, spec);
+    for (const TextBoxSpec &entry : otherLineBoxes)
+        platform::addTextBox(*this, entry);
     platform::addLabels(*this, labels);
     platform::addButtons(*this, buttons);
 
     // Standing directly on the window, the ten options form one group.
-    for (const OptionSpec &spec : options) {
-        auto *choice = new QRadioButton(QString::fromUtf8(spec.caption), this);
+    for (const OptionSpec &entry : options) {
+        auto *choice = new QRadioButton(QString::fromUtf8(entry.caption), this);
         // Laid out for Windows' small radio marks: keep the caption readable in the same width.
         choice->setStyleSheet(
             QStringLiteral("QRadioButton { spacing: 1px; }"
                            "QRadioButton::indicator { width: 11px; height: 11px; }"));
-        describe(choice, spec.name, spec.tooltip);
-        place(choice, spec.at);
-        connect(choice, &QRadioButton::clicked, this, spec.onClick);
-        this->*spec.control = choice;
+        describe(choice, entry.name, entry.tooltip);
+        place(choice, entry.at);
+        connect(choice, &QRadioButton::clicked, this, entry.onClick);
+        this->*entry.control = choice;
     }
 
     lstFileName = new QListWidget(this);

@@ -67,33 +67,34 @@ QPushButton *addButtonTo(QWidget *window, const char *name, const char *caption,
 
 // In the order given, which is the keyboard focus order.
 template <typename Window, typename Box>
-Box *addTextBox(Window &window, const TextBoxSpec<Window, Box> &spec)
+Box *addTextBox(Window &window, const TextBoxSpec<Window, Box> &entry)
 {
     auto *box = static_cast<Box *>(
-        addTextBoxTo(&window, std::is_same_v<Box, QPlainTextEdit>, spec.name, spec.at));
-    onDoubleClick(box, [&window, handler = spec.onDoubleClick] { (window.*handler)(); });
-    window.*spec.control = box;
+        addTextBoxTo(&window, std::is_same_v<Box, QPlainTextEdit>, entry.name, entry.at));
+    onDoubleClick(box, [&window, handler = entry.onDoubleClick] { (window.*handler)(); });
+    window.*entry.control = box;
     return box;
 }
 
 template <typename Window, typename Specs> void addLabels(Window &window, const Specs &specs)
 {
-    for (const LabelSpec<Window> &spec : specs) {
+    for (const LabelSpec<Window> &entry : specs) {
         QLabel *label =
-            addLabelTo(&window, spec.name, spec.caption, spec.tooltip, spec.points, spec.at);
-        if (spec.onClick)
-            onClick(label, [&window, handler = spec.onClick] { (window.*handler)(); });
-        window.*spec.control = label;
+            addLabelTo(&window, entry.name, entry.caption, entry.tooltip, entry.points, entry.at);
+        if (entry.onClick)
+            onClick(label, [&window, handler = entry.onClick] { (window.*handler)(); });
+        window.*entry.control = label;
     }
 }
 
 template <typename Window, typename Specs> void addButtons(Window &window, const Specs &specs)
 {
-    for (const ButtonSpec<Window> &spec : specs) {
-        QPushButton *command = addButtonTo(&window, spec.name, spec.caption, spec.tooltip, spec.at);
-        if (spec.onClick)
-            QObject::connect(command, &QPushButton::clicked, &window, spec.onClick);
-        window.*spec.control = command;
+    for (const ButtonSpec<Window> &entry : specs) {
+        QPushButton *command =
+            addButtonTo(&window, entry.name, entry.caption, entry.tooltip, entry.at);
+        if (entry.onClick)
+            QObject::connect(command, &QPushButton::clicked, &window, entry.onClick);
+        window.*entry.control = command;
     }
 }
 

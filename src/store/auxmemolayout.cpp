@@ -103,8 +103,8 @@ constexpr std::array buttons{
 void AuxMemoForm::buildLayout()
 {
     platform::addTextBox(*this, memoBox);
-    for (const LineBoxSpec &spec : lineBoxes)
-        platform::addTextBox(*this, spec);
+    for (const LineBoxSpec &entry : lineBoxes)
+        platform::addTextBox(*this, entry);
     platform::addLabels(*this, labels);
     platform::addButtons(*this, buttons);
 }
