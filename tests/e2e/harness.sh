@@ -112,11 +112,7 @@ answer_input_box() {
     xdotool windowactivate --sync "$box" type --delay 40 "$1"
     [ -z "${2:-}" ] || paste_text "$2"
     xdotool key Return
-    local tries=0
-    while xdotool search --onlyvisible --name '^Quillo$' 2>/dev/null | grep -qx "$box"; do
-        ((++tries < 100)) || fail "the input box did not close"
-        sleep 0.1
-    done
+    wait_for_window_closed "$box"
 }
 
 clipboard_text() {
