@@ -81,6 +81,11 @@ void Form1::ensureDataFolder()
         platform::reportFolderNotCreated(services_, dataFolder_, reason);
 }
 
+QList<QWidget *> Form1::fieldBoxes() const
+{
+    return {Text1, Text2, Text3, Text4, Text5, Text6, Text7};
+}
+
 Form2 &Form1::form2()
 {
     if (!form2_)

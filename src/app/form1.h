@@ -41,6 +41,9 @@ public:
     void Form_Load();
 
     QString dataFolder() const { return dataFolder_; }
+    // The seven fields in the order of the field table: Name, Mail, ID, Password, Home Page,
+    // Title, Comment.
+    QList<QWidget *> fieldBoxes() const;
     // The never-shown scratch window, created on first use and kept until the program ends.
     Form2 &form2();
 

@@ -14,16 +14,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace {
-
-// The seven fields, which every colour scheme colours alike.
-QList<QWidget *> fieldBoxes(const Form1 &form)
-{
-    return {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5, form.Text6, form.Text7};
-}
-
-} // namespace
-
 void Form1::Command32_Click() { output::exportToDesktop(services_, platform::boxText(Text7)); }
 
 void Form1::Command33_Click()
@@ -42,10 +32,10 @@ void Form1::Option8_Click() { display::changeScreenFont(Text7, display::minchoFa
 void Form1::Option9_Click() { display::changeScreenFont(Text7, display::fixedSysFace); }
 void Form1::Option10_Click() { display::changeScreenFont(Text7, display::defaultFont); }
 
-void Form1::Label1_Click() { display::applyScheme(fieldBoxes(*this), display::blackOnWhite); }
-void Form1::Label2_Click() { display::applyScheme(fieldBoxes(*this), display::whiteOnBlack); }
-void Form1::Label3_Click() { display::applyScheme(fieldBoxes(*this), display::lightYellowOnBlack); }
-void Form1::Label5_Click() { display::applyScheme(fieldBoxes(*this), display::lightCyanOnBlack); }
+void Form1::Label1_Click() { display::applyScheme(fieldBoxes(), display::blackOnWhite); }
+void Form1::Label2_Click() { display::applyScheme(fieldBoxes(), display::whiteOnBlack); }
+void Form1::Label3_Click() { display::applyScheme(fieldBoxes(), display::lightYellowOnBlack); }
+void Form1::Label5_Click() { display::applyScheme(fieldBoxes(), display::lightCyanOnBlack); }
 
 void Form1::Label4_Click()
 {

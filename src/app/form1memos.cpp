@@ -6,9 +6,6 @@
 #include "store/form5.h"
 #include "store/snapshotslots.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-
 void Form1::Command25_Click()
 {
     SecondaryWindow::open(form3, *this, services_, AuxMemoForm::Form3);
@@ -28,7 +25,4 @@ void Form1::Command40_Click() { snapshotSlots().load(6); }
 void Form1::Command41_Click() { snapshotSlots().load(7); }
 void Form1::Command42_Click() { snapshotSlots().load(8); }
 
-store::SnapshotSlots Form1::snapshotSlots()
-{
-    return {services_, dataFolder_, {Text1, Text2, Text3, Text4, Text5, Text6, Text7}};
-}
+store::SnapshotSlots Form1::snapshotSlots() { return {services_, dataFolder_, fieldBoxes()}; }
