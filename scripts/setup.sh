@@ -7,8 +7,10 @@ BUILD_DIR=${BUILD_DIR:-build}
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho)
 # A real X server with a window manager, and the tools that drive it like a person.
-# poppler-utils reads printouts back from PDF files.
-TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils)
+# poppler-utils reads printouts back from PDF files; weston with Xwayland and Qt's Wayland plugin
+# make the Wayland session the program is tried in.
+TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils
+    weston xwayland qt6-wayland)
 
 ensure_packages() {
     local missing=() package

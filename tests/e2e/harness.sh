@@ -11,6 +11,7 @@ MAIN_TITLE='Quillo for Internet BBS'
 APP_PID=
 WM_PID=
 X_PID=
+OTHER_PIDS= # what else a test starts and that must end with it
 
 fail() {
     echo "FAIL: $*" >&2
@@ -19,7 +20,7 @@ fail() {
 
 cleanup() {
     local pid
-    for pid in $APP_PID $WM_PID $X_PID; do
+    for pid in $APP_PID $OTHER_PIDS $WM_PID $X_PID; do
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
