@@ -5,15 +5,6 @@
 # window ($QUILLO_DRAG_SOURCE, the drag source that the tests build).
 source "$(dirname "$0")/harness.sh"
 
-# Runs the command until it succeeds, for up to five seconds.
-eventually() {
-    local tries=0
-    until "$@"; do
-        ((++tries < 50)) || return 1
-        sleep 0.1
-    done
-}
-
 not_on_top() {
     ! is_on_top "$MAIN_WINDOW"
 }

@@ -67,6 +67,15 @@ start_quillo() {
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
 
+# Runs the command until it succeeds, for up to ten seconds.
+eventually() {
+    local tries=0
+    until "$@"; do
+        ((++tries < 100)) || return 1
+        sleep 0.1
+    done
+}
+
 # Prints the id of the first visible window whose title matches the pattern.
 wait_for_window() {
     local id tries=0

@@ -4,15 +4,6 @@
 # of their own run side by side.
 source "$(dirname "$0")/harness.sh"
 
-# Runs the command until it succeeds, for up to ten seconds.
-eventually() {
-    local tries=0
-    until "$@"; do
-        ((++tries < 100)) || return 1
-        sleep 0.1
-    done
-}
-
 main_windows() {
     xdotool search --name "^${MAIN_TITLE}\$" 2>/dev/null || true
 }

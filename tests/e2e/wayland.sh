@@ -6,15 +6,6 @@ source "$(dirname "$0")/harness.sh"
 
 NOTICE='Quillo: always-on-top is not available on Wayland; the main window may not stay in front of other windows.'
 
-# Runs the command until it succeeds, for up to ten seconds.
-within_ten_seconds() {
-    local tries=0
-    until "$@"; do
-        ((++tries < 100)) || return 1
-        sleep 0.1
-    done
-}
-
 export XDG_RUNTIME_DIR=$WORK/runtime HOME=$WORK/home
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
@@ -22,7 +13,7 @@ WAYLAND_SOCKET_NAME=quillo-wayland-test
 weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_SOCKET_NAME" \
     --log="$WORK/weston.log" >"$WORK/weston.out" 2>&1 &
 OTHER_PIDS=$!
-within_ten_seconds grep -q 'xserver listening on display' "$WORK/weston.log" 2>/dev/null \
+eventually grep -q 'xserver listening on display' "$WORK/weston.log" 2>/dev/null \
     || fail "weston did not start Xwayland: $(cat "$WORK/weston.log" "$WORK/weston.out")"
 XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
 
@@ -55,8 +46,8 @@ main_windows_on_xwayland() {
 # Runs natively on Wayland: it stays up, shows its window (the Data folder is made once the
 # window is shown), says the notice exactly once, and has no window on the X display.
 expect_native_wayland() {
-    within_ten_seconds test -d "$DATA" || fail "$1: the program did not get as far as its window"
-    within_ten_seconds grep -q . "$QUILLO_LOG" || fail "$1: no notice on standard error"
+    eventually test -d "$DATA" || fail "$1: the program did not get as far as its window"
+    eventually grep -q . "$QUILLO_LOG" || fail "$1: no notice on standard error"
     kill -0 "$QUILLO_PID" 2>/dev/null || fail "$1: the program did not stay up: $(cat "$QUILLO_LOG")"
     [ "$(grep -c . "$QUILLO_LOG")" = 1 ] && grep -qxF "$NOTICE" "$QUILLO_LOG" \
         || fail "$1: standard error holds [$(cat "$QUILLO_LOG")]"
@@ -66,11 +57,11 @@ expect_native_wayland() {
 
 # Left to itself, the program runs on Xwayland, silently.
 start_in_session default
-within_ten_seconds main_windows_on_xwayland >/dev/null \
+eventually main_windows_on_xwayland >/dev/null \
     || fail "no main window on the Xwayland display: $(cat "$QUILLO_LOG")"
 [ ! -s "$QUILLO_LOG" ] || fail "standard error on Xwayland holds [$(cat "$QUILLO_LOG")]"
 kill "$QUILLO_PID"
-within_ten_seconds test -z "$(main_windows_on_xwayland)" || fail "the main window did not close"
+eventually test -z "$(main_windows_on_xwayland)" || fail "the main window did not close"
 
 # The user's own choice of Wayland is respected.
 start_in_session chosen QT_QPA_PLATFORM=wayland
