@@ -48,13 +48,20 @@ constexpr std::array lineBoxes{
 };
 
 constexpr std::array labels{
-    LabelSpec{&AuxMemoForm::Label1, "Label1", "Ⅰ", nullptr, labelPoints, label(1)},
-    LabelSpec{&AuxMemoForm::Label2, "Label2", "Ⅱ", nullptr, labelPoints, label(2)},
-    LabelSpec{&AuxMemoForm::Label3, "Label3", "Ⅲ", nullptr, labelPoints, label(3)},
-    LabelSpec{&AuxMemoForm::Label4, "Label4", "Ⅳ", nullptr, labelPoints, label(4)},
-    LabelSpec{&AuxMemoForm::Label5, "Label5", "Ⅴ", nullptr, labelPoints, label(5)},
-    LabelSpec{&AuxMemoForm::Label6, "Label6", "Ⅵ", nullptr, labelPoints, label(6)},
-    LabelSpec{&AuxMemoForm::Label7, "Label7", "Ⅶ", nullptr, labelPoints, label(7)},
+    LabelSpec{&AuxMemoForm::Label1, "Label1", "Ⅰ", nullptr, labelPoints, label(1), nullptr,
+              "Text1"},
+    LabelSpec{&AuxMemoForm::Label2, "Label2", "Ⅱ", nullptr, labelPoints, label(2), nullptr,
+              "Text2"},
+    LabelSpec{&AuxMemoForm::Label3, "Label3", "Ⅲ", nullptr, labelPoints, label(3), nullptr,
+              "Text3"},
+    LabelSpec{&AuxMemoForm::Label4, "Label4", "Ⅳ", nullptr, labelPoints, label(4), nullptr,
+              "Text4"},
+    LabelSpec{&AuxMemoForm::Label5, "Label5", "Ⅴ", nullptr, labelPoints, label(5), nullptr,
+              "Text5"},
+    LabelSpec{&AuxMemoForm::Label6, "Label6", "Ⅵ", nullptr, labelPoints, label(6), nullptr,
+              "Text6"},
+    LabelSpec{&AuxMemoForm::Label7, "Label7", "Ⅶ", nullptr, labelPoints, label(7), nullptr,
+              "Text7"},
 };
 
 constexpr std::array buttons{
