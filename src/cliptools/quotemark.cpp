@@ -38,7 +38,8 @@ std::optional<QString> readQuoteMark(platform::Services &services, const QDir &d
     return scratch.Text3;
 }
 
-// The working file read back line by line, every line after the mark. The file's text is let go
+// The working file read back line by line, every line after the mark. It holds the clipboard
+// text, so its lines end where the clipboard's do, at a lone LF too. The file's text is let go
 // on return, so that a large text is held no more often than needed.
 std::optional<QString> quotedLinesOf(platform::Services &services, const QString &path,
                                      const QString &mark)
@@ -46,7 +47,7 @@ std::optional<QString> quotedLinesOf(platform::Services &services, const QString
     const std::optional<QString> text = platform::readTextFile(services, path);
     if (!text)
         return std::nullopt;
-    return platform::joinLines(*text, crLf, mark);
+    return platform::joinLines(*text, crLf, mark, platform::LineRule::Clipboard);
 }
 
 } // namespace

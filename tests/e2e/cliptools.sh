@@ -99,10 +99,11 @@ answer_input_box '| '
 answer_message_box Return
 expect_data_file inyo.txt '| \r\n'
 eventually clipboard_is_empty || fail "the clipboard was not cleared by >Set"
-put_on_clipboard 'x\ny\rz'
+# Lines as a browser outside Windows copies them, ended by LF alone, and by a lone CR.
+put_on_clipboard 'x\ny\rz\n'
 click_control "$MAIN_WINDOW" 3240 1770 645 330       # >
 answer_message_box Return
-expect_clipboard '| x\ny\r\n| z'
+expect_clipboard '| x\r\n| y\r\n| z'
 
 # FileIn: a Windows-31J file in the home folder, where the Open dialog starts, picked by its name.
 printf '\x88\xf8\x97\x70\r\n\x8d\x73\r\n' >"$HOME/post.txt"
