@@ -247,7 +247,9 @@ void Form1::buildLayout()
 
     Line1 = new QFrame(this);
     describe(Line1, "Line1", nullptr);
-    Line1->setFrameShape(QFrame::VLine);
-    Line1->setFrameShadow(QFrame::Plain);
+    // Filled in the text colour rather than drawn as a frame line, which falls between the pixels
+    // at a scale factor such as 150 %.
+    Line1->setAutoFillBackground(true);
+    Line1->setBackgroundRole(QPalette::WindowText);
     place(Line1, divider);
 }
