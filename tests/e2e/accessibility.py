@@ -1,7 +1,9 @@
-"""Reads a window of the running program over the accessibility bus, as a screen reader does,
-and checks the name and description of the controls found at their places in the layout.
+"""Reads the running program over the accessibility bus, as a screen reader does.
 
-Usage: accessibility.py WINDOW_TITLE; exits non-zero with a line per fault."""
+accessibility.py WINDOW_TITLE: checks the name and description of the controls found at their
+places in the layout of that window; exits non-zero with a line per fault.
+accessibility.py --message: prints the text of the message box that is showing (its labels, one
+a line); exits non-zero when none comes up."""
 
 import sys
 import time
@@ -44,20 +46,43 @@ def extents(node):
     return box.x, box.y, box.width, box.height
 
 
+def quillo_windows():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Quillo":
+            yield from (window for window in app if window is not None)
+
+
 def find_window(title, deadline):
     while time.monotonic() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "Quillo":
-                continue
-            for window in app:
-                if window is not None and window.name == title:
-                    return window
+        for window in quillo_windows():
+            if window.name == title:
+                return window
         time.sleep(0.1)
     sys.exit(f"no window titled {title!r} on the accessibility bus")
 
 
-def main():
-    title = sys.argv[1]
+def labels(node):
+    for child in node:
+        if child is None:
+            continue
+        if child.getRoleName() == "label" and child.name:
+            yield child.name
+        yield from labels(child)
+
+
+def print_message():
+    """The message box has the program's title; its labels may show a moment after it."""
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        texts = list(labels(find_window("Quillo", deadline)))
+        if texts:
+            print("\n".join(texts))
+            return
+        time.sleep(0.1)
+    sys.exit("the message box shows no text")
+
+
+def check_window(title):
     window = find_window(title, time.monotonic() + 20)
     left, top, _, _ = extents(window)
     placed = {}
@@ -79,4 +104,7 @@ def main():
     print(f"{title}: {len(WINDOWS[title])} controls read as expected")
 
 
-main()
+if sys.argv[1] == "--message":
+    print_message()
+else:
+    check_window(sys.argv[1])

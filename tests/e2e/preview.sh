@@ -7,15 +7,10 @@ source "$(dirname "$0")/harness.sh"
 
 start_x
 
-OPENER_FOLDER=$WORK/opener
+make_recording_opener
 NO_BROWSER_FOLDER=$WORK/nobrowser
 NO_OPENER_FOLDER=$WORK/noopener
-mkdir "$OPENER_FOLDER" "$NO_BROWSER_FOLDER" "$NO_OPENER_FOLDER"
-cat >"$OPENER_FOLDER/xdg-open" <<RECORD
-#!/bin/sh
-printf '%s\n' "\$@" >>"$WORK/opened"
-RECORD
-chmod +x "$OPENER_FOLDER/xdg-open"
+mkdir "$NO_BROWSER_FOLDER" "$NO_OPENER_FOLDER"
 # What xdg-open does when no browser is installed.
 cat >"$NO_BROWSER_FOLDER/xdg-open" <<NOBROWSER
 #!/bin/sh
@@ -34,13 +29,7 @@ xdotool key Return
 paste_text '行目'
 click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
 
-tries=0
-until [ -s "$WORK/opened" ]; do
-    ((++tries < 100)) || fail "the page was not handed to the browser"
-    sleep 0.1
-done
-[ "$(cat "$WORK/opened")" = "file://$DATA/check.html" ] \
-    || fail "the browser was asked to open [$(cat "$WORK/opened")]"
+expect_preview_opened
 ! xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1 \
     || fail "a message box came up although the page was handed over"
 

@@ -26,7 +26,7 @@ expect_data_text() {
 # Reads the message box that is showing, checks its text and answers it with OK.
 expect_message() {
     local text
-    text=$(/usr/bin/python3 "$(dirname "$0")/messagetext.py") || fail "no message box to read"
+    text=$(/usr/bin/python3 "$(dirname "$0")/accessibility.py" --message) || fail "no message box to read"
     [ "$text" = "$1" ] || fail "the message reads [$text], expected [$1]"
     answer_message_box Return
 }
@@ -43,13 +43,7 @@ write_data_file 5.txt 'http://example.jp/\r\n'
 write_data_file 6.txt '質問\r\n'
 write_data_file 7.txt '前の下書き'
 
-OPENER_FOLDER=$WORK/opener
-mkdir "$OPENER_FOLDER"
-cat >"$OPENER_FOLDER/xdg-open" <<RECORD
-#!/bin/sh
-printf '%s\n' "\$@" >>"$WORK/opened"
-RECORD
-chmod +x "$OPENER_FOLDER/xdg-open"
+make_recording_opener
 start_quillo -u BROWSER -u DEFAULT_BROWSER QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     PATH="$OPENER_FOLDER"
 
@@ -79,13 +73,7 @@ click_control "$MAIN_WINDOW" 1770 1770 645 330       # Re:
 
 # 4. The page, as a browser shows it.
 click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
-tries=0
-until [ -s "$WORK/opened" ]; do
-    ((++tries < 100)) || fail "the page was not handed to the browser"
-    sleep 0.1
-done
-[ "$(cat "$WORK/opened")" = "file://$DATA/check.html" ] \
-    || fail "the browser was asked to open [$(cat "$WORK/opened")]"
+expect_preview_opened
 page=$(chromium --headless --no-sandbox --disable-gpu --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
     --user-data-dir="$WORK/chromium" --dump-dom "file://$DATA/check.html" 2>"$WORK/chromium.log") \
