@@ -17,7 +17,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray head =
-    "<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>";
+    "<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head><body text=#000000 "
+    "bgcolor=#FFFFFF>";
 const QByteArray foot = "</body></html>";
 
 bool onTop(const QWidget &window)

@@ -138,6 +138,16 @@ expect_preview_opened() {
         || fail "the browser was asked to open [$(cat "$WORK/opened")]"
 }
 
+# The body of a page as Debian's headless Chromium shows it, with its line breaks dropped.
+page_body_in_chromium() {
+    local page
+    page=$(chromium --headless --no-sandbox --disable-gpu --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$(mktemp -d -p "$WORK")" --dump-dom "file://$1" 2>"$WORK/chromium.log") \
+        || fail "Chromium could not show $1: $(cat "$WORK/chromium.log")"
+    printf '%s' "$page" | tr -d '\n' | sed -n 's/.*<body[^>]*>\(.*\)<\/body>.*/\1/p'
+}
+
 clipboard_text() {
     xclip -o -selection clipboard
 }

@@ -74,11 +74,7 @@ click_control "$MAIN_WINDOW" 1770 1770 645 330       # Re:
 # 4. The page, as a browser shows it.
 click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
 expect_preview_opened
-page=$(chromium --headless --no-sandbox --disable-gpu --no-first-run \
-    --disable-background-networking --disable-component-update --disable-sync \
-    --user-data-dir="$WORK/chromium" --dump-dom "file://$DATA/check.html" 2>"$WORK/chromium.log") \
-    || fail "Chromium could not show the page: $(cat "$WORK/chromium.log")"
-body=$(printf '%s' "$page" | tr -d '\n' | sed -n 's/.*<body[^>]*>\(.*\)<\/body>.*/\1/p')
+body=$(page_body_in_chromium "$DATA/check.html")
 expected='<br>&gt;一行目<br>&gt;二行目<br>&gt;三行目<br>Thanks. ありがとうございます。<br>'
 expected+='<a href="http://example.jp/faq">FAQ よくある質問</a><br>'
 [ "$body" = "$expected" ] || fail "Chromium shows the page as [$body], expected [$expected]"
