@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// The line break of every file the program writes and of every text it joins from lines.
+inline const QString crLf = QStringLiteral("\r\n");
+
 // Where a line ends. Every text file of the program is read by the file rule: a line ends at
 // CR LF or at a lone CR, and a lone LF is an ordinary character inside the line. Text that
 // another program put on the clipboard is quoted by the clipboard rule, where a lone LF ends a
