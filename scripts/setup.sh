@@ -8,9 +8,10 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho)
 # A real X server with a window manager, and the tools that drive it like a person.
 # poppler-utils reads printouts back from PDF files; weston with Xwayland and Qt's Wayland plugin
-# make the Wayland session the program is tried in.
+# make the Wayland session the program is tried in; a session bus with the accessibility bus and
+# its Python bindings read the windows as a screen reader does; Chromium renders the preview page.
 TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils
-    weston xwayland qt6-wayland)
+    weston xwayland qt6-wayland dbus at-spi2-core python3-pyatspi chromium)
 
 ensure_packages() {
     local missing=() package

@@ -22,9 +22,9 @@ struct QuoteScratch
 
 // ">": puts the quote mark ("inyo.txt", else ">") in front of every line of the clipboard text
 // and puts the result back on the clipboard, lines joined by CR LF; a line of the clipboard text
-// ends at CR LF, at a lone CR and at a lone LF. The text passes through the working file "res.txt",
-// which is gone again however the command ends, and the scratch texts, which let go of it at the
-// end.
+// ends at CR LF, at a lone CR and at a lone LF. The text passes through the working file
+// "res.txt", which is gone again however the command ends, and the scratch texts, which let go
+// of it at the end.
 void quoteClipboardText(platform::Services &services, const QString &dataFolder,
                         const QuoteScratch &scratch);
 

@@ -13,8 +13,12 @@ namespace html {
 
 namespace {
 
-const QString pageHead = QStringLiteral(
-    "<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>");
+// The page names its encoding: without it, browsers outside a Japanese Windows guess, and take a
+// short line of half-width kana for Cyrillic. A page written as UTF-8 starts with a byte-order
+// mark, which browsers follow before any declaration.
+const QString pageHead =
+    QStringLiteral("<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head>"
+                   "<body text=#000000 bgcolor=#FFFFFF>");
 const QString pageFoot = QStringLiteral("</body></html>");
 
 QString previewSource(const QString &comment)

@@ -125,6 +125,39 @@ answer_input_box() {
     wait_for_window_closed "$box"
 }
 
+# A browser opener that only writes down what it is asked to open, in OPENER_FOLDER, to put on
+# the program's PATH in place of the desktop's.
+make_recording_opener() {
+    OPENER_FOLDER=$WORK/opener
+    mkdir "$OPENER_FOLDER"
+    cat >"$OPENER_FOLDER/xdg-open" <<RECORD
+#!/bin/sh
+printf '%s\n' "\$@" >>"$WORK/opened"
+RECORD
+    chmod +x "$OPENER_FOLDER/xdg-open"
+}
+
+# Waits until the recording opener has been asked to open the preview page, and only that.
+expect_preview_opened() {
+    local tries=0
+    until [ -s "$WORK/opened" ]; do
+        ((++tries < 100)) || fail "the page was not handed to the browser"
+        sleep 0.1
+    done
+    [ "$(cat "$WORK/opened")" = "file://$DATA/check.html" ] \
+        || fail "the browser was asked to open [$(cat "$WORK/opened")]"
+}
+
+# The body of a page as Debian's headless Chromium shows it, with its line breaks dropped.
+page_body_in_chromium() {
+    local page
+    page=$(chromium --headless --no-sandbox --disable-gpu --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$(mktemp -d -p "$WORK")" --dump-dom "file://$1" 2>"$WORK/chromium.log") \
+        || fail "Chromium could not show $1: $(cat "$WORK/chromium.log")"
+    printf '%s' "$page" | tr -d '\n' | sed -n 's/.*<body[^>]*>\(.*\)<\/body>.*/\1/p'
+}
+
 clipboard_text() {
     xclip -o -selection clipboard
 }
