@@ -7,6 +7,7 @@
 #include "platform/desktopfolder.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/installation.h"
 #include "platform/japaneselook.h"
 #include "platform/opendialog.h"
 #include "platform/printer.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillo"));
+    QApplication::setDesktopFileName(platform::desktopEntryId());
     QApplication::setWindowIcon(programIcon());
     platform::installJapaneseLook(app);
 
