@@ -22,9 +22,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
 # Japanese texts in Qt's own dialogs, the Mincho face of "M", the browser for "IE".
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-mincho | fonts-noto-cjk, xdg-utils")
-# CPack indents the lines after the first; an empty line separates paragraphs.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "memo pad for posting to web bulletin boards
-Quillo keeps the seven things a poster types again and again on web bulletin
+# The first line is the project's description; CPack indents these lines, and an empty one
+# separates paragraphs.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quillo keeps the seven things a poster types again and again on web bulletin
 boards (name, mail address, ID, password, home page, title and comment) in one
 small window that stays in front of the browser, and puts any of them on the
 clipboard with one click.

@@ -85,7 +85,9 @@ zcat "$share/doc/quillo/changelog.gz" | head -n1 | grep -qF "quillo ($VERSION)" 
 grep -m1 '<release ' "$metainfo" | grep -qF "version=\"$VERSION\"" \
     || fail "the newest release in the metadata is not $VERSION"
 
+# CI runs as root, which lintian only advises against.
 lintian_report=$(lintian --profile debian --fail-on error "$deb" 2>&1) \
     || fail "lintian: $lintian_report"
+lintian_report=$(grep -v 'running with root privileges' <<<"$lintian_report" || true)
 [ -z "$lintian_report" ] || echo "lintian (no errors): $lintian_report"
 echo "package contents: passed"
