@@ -1,17 +1,21 @@
-# Shared by run.sh and test.sh: installs the packages that are missing and builds the program.
-# Quiet when everything is in place; loud, with the log, when a step fails.
+# Shared by run.sh, test.sh and package.sh: installs the packages that are missing and builds the
+# program. Quiet when everything is in place; loud, with the log, when a step fails.
 
 BUILD_DIR=${BUILD_DIR:-build}
 
-# Compiler, Qt, Qt's Japanese texts, and Japanese fonts for the window.
+# Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, and the renderer of the icon.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
-    fonts-ipafont-gothic fonts-ipafont-mincho)
+    fonts-ipafont-gothic fonts-ipafont-mincho librsvg2-bin)
+# The Debian package: its library dependencies come from dpkg-shlibdeps, which CPack finds with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 # A real X server with a window manager, and the tools that drive it like a person.
 # poppler-utils reads printouts back from PDF files; weston with Xwayland and Qt's Wayland plugin
 # make the Wayland session the program is tried in; a session bus with the accessibility bus and
 # its Python bindings read the windows as a screen reader does; Chromium renders the preview page.
+# The package's checks: Debian's (lintian), the desktop's (entry, metadata) and the manual page's.
 TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils
-    weston xwayland qt6-wayland dbus at-spi2-core python3-pyatspi chromium)
+    weston xwayland qt6-wayland dbus at-spi2-core python3-pyatspi chromium
+    "${PACKAGE_PACKAGES[@]}" lintian desktop-file-utils appstream man-db)
 
 ensure_packages() {
     local missing=() package

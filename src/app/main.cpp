@@ -8,6 +8,7 @@
 #include "platform/desktopfolder.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
+#include "platform/installation.h"
 #include "platform/japaneselook.h"
 #include "platform/opendialog.h"
 #include "platform/printer.h"
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
         !notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(notice));
     QApplication::setApplicationName(QStringLiteral("Quillo"));
+    QApplication::setDesktopFileName(platform::desktopEntryId());
     QApplication::setWindowIcon(programIcon());
     platform::installJapaneseLook(app);
 
