@@ -3,26 +3,34 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <type_traits>
+
 namespace platform {
 
 // The one rule by which every text file of the program is read line by line: a line ends at
 // CR LF or at a lone CR, and the break is not part of the line; a lone LF is an ordinary
 // character inside the line; a single break at the very end of the text adds no empty line.
-template <typename OnLine> void forEachLine(QStringView text, OnLine &&onLine)
+// onLine may return false to stop after that line; the result is where reading stopped, just
+// after the break of the last line read, so that a caller can take the rest of the text whole.
+template <typename OnLine> qsizetype forEachLine(QStringView text, OnLine &&onLine)
 {
     qsizetype start = 0;
     const qsizetype size = text.size();
     while (start < size) {
         const qsizetype cr = text.indexOf(u'\r', start);
-        if (cr < 0) {
-            onLine(text.sliced(start));
-            return;
-        }
-        onLine(text.sliced(start, cr - start));
-        start = cr + 1;
+        const qsizetype end = cr < 0 ? size : cr;
+        bool goOn = true;
+        if constexpr (std::is_same_v<std::invoke_result_t<OnLine, QStringView>, bool>)
+            goOn = onLine(text.sliced(start, end - start));
+        else
+            onLine(text.sliced(start, end - start));
+        start = cr < 0 ? size : cr + 1;
         if (start < size && text[start] == u'\n')
             ++start;
+        if (!goOn)
+            break;
     }
+    return start;
 }
 
 QStringList splitLines(QStringView text);

@@ -24,12 +24,17 @@ QString slotFileText(const QStringList &fields)
 
 // One line to each field in order, the lines left over to the Comment; the fields that get no
 // line stay empty. A line break inside a single-line field thus moves the later fields down.
+// The Comment's lines are joined straight from the rest of the text, so that a large Comment is
+// not held once more as a list of lines.
 QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
 {
-    QStringList lines = platform::splitLines(text);
-    QStringList fields = lines.mid(0, fieldCount - 1);
+    QStringList fields;
+    const qsizetype rest = platform::forEachLine(text, [&](QStringView line) {
+        fields.append(line.toString());
+        return fields.size() < fieldCount - 1;
+    });
     fields.resize(fieldCount - 1);
-    fields.append(lines.mid(fieldCount - 1).join(lineBreak));
+    fields.append(platform::joinLines(text.sliced(rest), lineBreak));
     return fields;
 }
 
