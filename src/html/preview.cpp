@@ -23,10 +23,7 @@ QString previewSource(const QString &comment)
     return pageHead + lineBreak + comment + lineBreak + pageFoot;
 }
 
-QString previewPage(QStringView source)
-{
-    return platform::splitLines(source).join(QStringView(u"<br>\r\n"));
-}
+QString previewPage(QStringView source) { return platform::joinLines(source, u"<br>\r\n"); }
 
 } // namespace
 
