@@ -4,7 +4,7 @@
 BUILD_DIR=${BUILD_DIR:-build}
 
 # Compiler, Qt, Qt's Japanese texts, and Japanese fonts for the window.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho)
 # A real X server with a window manager, and the tools that drive it like a person.
 # poppler-utils reads printouts back from PDF files.
