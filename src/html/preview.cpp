@@ -27,14 +27,16 @@ QString previewPage(QStringView source) { return platform::joinLines(source, u"<
 
 } // namespace
 
-void showPreview(platform::Services &services, const QString &dataFolder, const QString &comment,
+void showPreview(platform::Services &services, const QString &dataFolder, QString comment,
                  QString &scratch)
 {
     const QDir data(dataFolder);
-    const QString source = previewSource(comment);
+    QString source = previewSource(comment);
+    comment.clear(); // the source holds it now: a large Comment is not kept twice over
     if (!platform::writeTextFile(services, data.filePath(QStringLiteral("check.txt")), source))
         return;
     scratch = previewPage(source);
+    source.clear();
     const QString page = data.filePath(QStringLiteral("check.html"));
     if (!platform::writeTextFile(services, page, scratch))
         return;

@@ -14,11 +14,15 @@ namespace {
 
 const QString lineBreak = QStringLiteral("\r\n");
 
-QString slotFileText(const QStringList &fields)
+// Each box's text is appended as it is taken and let go at once, so that a large Comment is held
+// only in the box and in the file text.
+QString slotFileText(const QList<QWidget *> &boxes)
 {
     QString text;
-    for (const QString &field : fields)
-        text += field + lineBreak;
+    for (const QWidget *box : boxes) {
+        text += platform::boxText(box);
+        text += lineBreak;
+    }
     return text;
 }
 
@@ -52,10 +56,7 @@ void SnapshotSlots::save(int slot)
     if (!services_.dialogs.confirm(
             QStringLiteral("現在の表示内容を %1 に保存しますか？").arg(slot)))
         return;
-    QStringList texts;
-    for (const QWidget *field : fields_)
-        texts.append(platform::boxText(field));
-    platform::writeTextFile(services_, pathOf(slot), slotFileText(texts));
+    platform::writeTextFile(services_, pathOf(slot), slotFileText(fields_));
 }
 
 void SnapshotSlots::load(int slot)
