@@ -12,8 +12,6 @@ namespace store {
 
 namespace {
 
-const QString lineBreak = QStringLiteral("\r\n");
-
 // Each box's text is appended as it is taken and let go at once, so that a large Comment is held
 // only in the box and in the file text.
 QString slotFileText(const QList<QWidget *> &boxes)
@@ -21,7 +19,7 @@ QString slotFileText(const QList<QWidget *> &boxes)
     QString text;
     for (const QWidget *box : boxes) {
         text += platform::boxText(box);
-        text += lineBreak;
+        text += platform::crLf;
     }
     return text;
 }
@@ -38,7 +36,7 @@ QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
         return fields.size() < fieldCount - 1;
     });
     fields.resize(fieldCount - 1);
-    fields.append(platform::joinLines(text.sliced(rest), lineBreak));
+    fields.append(platform::joinLines(text.sliced(rest), platform::crLf));
     return fields;
 }
 
