@@ -3,8 +3,9 @@
 
 BUILD_DIR=${BUILD_DIR:-build}
 
-# Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, and the renderer of the icon.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
+# Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, the renderer of the icon, and
+# the X client library headers the start-up benchmark builds against.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho librsvg2-bin)
 # The Debian package: its library dependencies come from dpkg-shlibdeps, which CPack finds with file.
 PACKAGE_PACKAGES=(dpkg-dev file)

@@ -26,21 +26,20 @@ QString previewSource(const QString &comment)
     return pageHead + platform::crLf + comment + platform::crLf + pageFoot;
 }
 
-QString previewPage(QStringView source)
-{
-    return platform::splitLines(source).join(QStringView(u"<br>\r\n"));
-}
+QString previewPage(QStringView source) { return platform::joinLines(source, u"<br>\r\n"); }
 
 } // namespace
 
-void showPreview(platform::Services &services, const QString &dataFolder, const QString &comment,
+void showPreview(platform::Services &services, const QString &dataFolder, QString comment,
                  QString &scratch)
 {
     const QDir data(dataFolder);
-    const QString source = previewSource(comment);
+    QString source = previewSource(comment);
+    comment.clear(); // the source holds it now: a large Comment is not kept twice over
     if (!platform::writeTextFile(services, data.filePath(QStringLiteral("check.txt")), source))
         return;
     scratch = previewPage(source);
+    source.clear();
     const QString page = data.filePath(QStringLiteral("check.html"));
     if (!platform::writeTextFile(services, page, scratch))
         return;

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace platform {
 
@@ -25,8 +26,10 @@ inline qsizetype nextOf(QStringView text, char16_t character, qsizetype from)
     return at < 0 ? text.size() : at;
 }
 
+// onLine may return false to stop after that line; the result is where reading stopped, just
+// after the break of the last line read, so that a caller can take the rest of the text whole.
 template <typename OnLine>
-void forEachLine(QStringView text, OnLine &&onLine, LineRule rule = LineRule::File)
+qsizetype forEachLine(QStringView text, OnLine &&onLine, LineRule rule = LineRule::File)
 {
     const qsizetype size = text.size();
     // The next CR and the next LF that ends a line, each searched for again only once passed,
@@ -40,13 +43,18 @@ void forEachLine(QStringView text, OnLine &&onLine, LineRule rule = LineRule::Fi
         if (lf < start)
             lf = nextOf(text, u'\n', start);
         const qsizetype end = std::min(cr, lf);
-        onLine(text.sliced(start, end - start));
-        if (end == size)
-            return;
-        start = end + 1;
+        bool goOn = true;
+        if constexpr (std::is_same_v<std::invoke_result_t<OnLine, QStringView>, bool>)
+            goOn = onLine(text.sliced(start, end - start));
+        else
+            onLine(text.sliced(start, end - start));
+        start = end == size ? size : end + 1;
         if (end == cr && start < size && text[start] == u'\n')
             ++start;
+        if (!goOn)
+            break;
     }
+    return start;
 }
 
 QStringList splitLines(QStringView text);

@@ -1,11 +1,10 @@
 #include "platform/textbox.h"
 
-#include "platform/linereader.h"
-
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <limits>
 
 namespace platform {
@@ -32,6 +31,29 @@ private:
     std::function<void()> handler_;
 };
 
+// The document's paragraph and line separators as CR LF, in one pass over a result allocated
+// once: QString::replace would move the rest of a large text again for every thousand breaks.
+QString withCrLfBreaks(const QString &raw)
+{
+    const auto isBreak = [](QChar c) {
+        return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    };
+    const qsizetype breaks = std::count_if(raw.cbegin(), raw.cend(), isBreak);
+    if (breaks == 0)
+        return raw;
+    QString text(raw.size() + breaks, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : raw) {
+        if (isBreak(c)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 QLineEdit *makeSingleLineBox(QWidget *parent)
@@ -54,10 +76,7 @@ QString boxText(const QWidget *box)
 {
     if (const auto *multiLine = qobject_cast<const QPlainTextEdit *>(box)) {
         // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
-        QString text = multiLine->document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, crLf);
-        text.replace(QChar::LineSeparator, crLf);
-        return text;
+        return withCrLfBreaks(multiLine->document()->toRawText());
     }
     return qobject_cast<const QLineEdit *>(box)->text();
 }

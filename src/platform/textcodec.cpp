@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -13,10 +15,36 @@ constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
 constexpr QByteArrayView utf16LeBom("\xFF\xFE");
 constexpr QByteArrayView utf16BeBom("\xFE\xFF");
 
-QString decodeWindows31j(QByteArrayView bytes)
+// Large files are decoded a chunk at a time: the decoder sizes its output for the worst case of
+// its whole input, which for a whole file would be several copies of the text at once.
+constexpr qsizetype chunkSize = 1024 * 1024;
+
+template <typename OnChunk> void decodeWindows31jChunks(QByteArrayView bytes, OnChunk &&onChunk)
 {
     QStringDecoder decoder(windows31j);
-    return decoder.decode(bytes);
+    for (qsizetype at = 0; at < bytes.size(); at += chunkSize)
+        onChunk(decoder.decode(bytes.sliced(at, std::min(chunkSize, bytes.size() - at))));
+}
+
+QString decodeWindows31j(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size()); // a character takes one byte at least
+    decodeWindows31jChunks(bytes, [&text](const QString &chunk) { text += chunk; });
+    text.squeeze();
+    return text;
+}
+
+// Whether the bytes decode to exactly the text, compared chunk by chunk without a decoded copy.
+bool decodesTo(QByteArrayView bytes, QStringView text)
+{
+    qsizetype at = 0;
+    bool same = true;
+    decodeWindows31jChunks(bytes, [&](const QString &chunk) {
+        same = same && text.sliced(at).startsWith(chunk);
+        at += chunk.size();
+    });
+    return same && at == text.size();
 }
 
 // Text after its byte-order mark: a second mark is kept as the character it then is, and a
@@ -37,7 +65,7 @@ QByteArray encodeText(QStringView text)
     QByteArray bytes = encoder.encode(text);
     // The decode check also catches best-fit mappings (U+301C to 0x81 0x60, for one) that the
     // encoder does not count as errors but that would come back as another character.
-    if (!encoder.hasError() && decodeWindows31j(bytes) == text)
+    if (!encoder.hasError() && decodesTo(bytes, text))
         return bytes;
     return utf8Bom.toByteArray() + text.toUtf8();
 }

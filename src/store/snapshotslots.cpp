@@ -12,22 +12,31 @@ namespace store {
 
 namespace {
 
-QString slotFileText(const QStringList &fields)
+// Each box's text is appended as it is taken and let go at once, so that a large Comment is held
+// only in the box and in the file text.
+QString slotFileText(const QList<QWidget *> &boxes)
 {
     QString text;
-    for (const QString &field : fields)
-        text += field + platform::crLf;
+    for (const QWidget *box : boxes) {
+        text += platform::boxText(box);
+        text += platform::crLf;
+    }
     return text;
 }
 
 // One line to each field in order, the lines left over to the Comment; the fields that get no
 // line stay empty. A line break inside a single-line field thus moves the later fields down.
+// The Comment's lines are joined straight from the rest of the text, so that a large Comment is
+// not held once more as a list of lines.
 QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
 {
-    QStringList lines = platform::splitLines(text);
-    QStringList fields = lines.mid(0, fieldCount - 1);
+    QStringList fields;
+    const qsizetype rest = platform::forEachLine(text, [&](QStringView line) {
+        fields.append(line.toString());
+        return fields.size() < fieldCount - 1;
+    });
     fields.resize(fieldCount - 1);
-    fields.append(lines.mid(fieldCount - 1).join(platform::crLf));
+    fields.append(platform::joinLines(text.sliced(rest), platform::crLf));
     return fields;
 }
 
@@ -45,10 +54,7 @@ void SnapshotSlots::save(int slot)
     if (!services_.dialogs.confirm(
             QStringLiteral("現在の表示内容を %1 に保存しますか？").arg(slot)))
         return;
-    QStringList texts;
-    for (const QWidget *field : fields_)
-        texts.append(platform::boxText(field));
-    platform::writeTextFile(services_, pathOf(slot), slotFileText(texts));
+    platform::writeTextFile(services_, pathOf(slot), slotFileText(fields_));
 }
 
 void SnapshotSlots::load(int slot)
