@@ -17,8 +17,10 @@ public:
     virtual void putSecretText(const QString &text);
     virtual void clear();
 
+    // Only plain text counts as text, in whatever charset; a clipboard holding nothing but other
+    // formats (an image, a URL list) holds no text.
     virtual bool hasText() const;
-    // The plain text on the clipboard; empty when it holds none (an image, say).
+    // The plain text on the clipboard; empty when it holds none.
     virtual QString text() const;
 };
 
