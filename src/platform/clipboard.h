@@ -9,19 +9,17 @@ namespace platform {
 class Clipboard
 {
 public:
-    virtual ~Clipboard() = default;
-
     // Clears every format the clipboard holds, then puts the text on it as plain text.
-    virtual void putText(const QString &text);
+    void putText(const QString &text);
     // The same, with the text marked as a secret so that clipboard history tools do not keep it.
-    virtual void putSecretText(const QString &text);
-    virtual void clear();
+    void putSecretText(const QString &text);
+    void clear();
 
     // Only plain text counts as text, in whatever charset; a clipboard holding nothing but other
     // formats (an image, a URL list) holds no text.
-    virtual bool hasText() const;
+    bool hasText() const;
     // The plain text on the clipboard; empty when it holds none.
-    virtual QString text() const;
+    QString text() const;
 };
 
 } // namespace platform
