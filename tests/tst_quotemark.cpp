@@ -50,7 +50,7 @@ private slots:
     void scratchTextsAndWorkingFileWhileTheMessageIsShown();
     void setMarkStoresItAndClearsClipboard();
     void setMarkCancelledChangesNothing();
-    void noTextOnClipboard();
+    void onlyPlainTextCountsAsText();
     void emptyClipboardTextEndsQuietly();
     void workingFileGoneWhenWritingFails();
     void workingFileGoneWhenReadingFails();
@@ -214,19 +214,30 @@ void QuoteMarkTest::setMarkCancelledChangesNothing()
     QCOMPARE(clipboard().text(), u"kept"_s);
 }
 
-void QuoteMarkTest::noTextOnClipboard()
+void QuoteMarkTest::onlyPlainTextCountsAsText()
 {
-    TestProgram program;
-    program.writeData("res.txt", "left behind");
-    Form1 &form = program.start();
-    form.form2().Text1 = u"kept"_s;
-    putOnClipboard(u"image/png"_s, "\x89PNG");
-    form.Command20_Click();
+    // An image, or a URL list as a file manager leaves when a file is copied: no text.
+    for (const QString &format : {u"image/png"_s, u"text/uri-list"_s}) {
+        TestProgram program;
+        program.writeData("res.txt", "left behind");
+        Form1 &form = program.start();
+        form.form2().Text1 = u"kept"_s;
+        putOnClipboard(format, "file:///home/taro/post.txt\r\n");
+        form.Command20_Click();
 
-    QCOMPARE(program.dialogs.shown, QStringList{noText});
-    QCOMPARE(clipboard().mimeData()->formats(), QStringList{u"image/png"_s});
-    QCOMPARE(program.readData("res.txt"), QByteArray("left behind"));
-    QCOMPARE(form.form2().Text1, u"kept"_s);
+        QCOMPARE(program.dialogs.shown, QStringList{noText});
+        QCOMPARE(clipboard().mimeData()->formats(), QStringList{format});
+        QCOMPARE(program.readData("res.txt"), QByteArray("left behind"));
+        QCOMPARE(form.form2().Text1, u"kept"_s);
+    }
+
+    // Plain text with its charset named is text.
+    TestProgram program;
+    Form1 &form = program.start();
+    putOnClipboard(u"text/plain;charset=utf-8"_s, u"引用\r\n行"_s.toUtf8());
+    form.Command20_Click();
+    QCOMPARE(program.dialogs.shown, QStringList{quoted});
+    QCOMPARE(clipboard().text(), u">引用\r\n>行"_s);
 }
 
 void QuoteMarkTest::emptyClipboardTextEndsQuietly()

@@ -1,6 +1,7 @@
 #include "platform/textbox.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -54,6 +55,25 @@ QString withCrLfBreaks(const QString &raw)
     return text;
 }
 
+// Tab and Shift+Tab move the focus out of a multi-line box as out of every other control, so
+// Ctrl+Tab is the way to type a tab character into it; Qt on its own ignores Ctrl+Tab there.
+class ControlTabTypesTab final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *box, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Tab || key->modifiers() != Qt::ControlModifier)
+            return false;
+        static_cast<QPlainTextEdit *>(box)->insertPlainText(QStringLiteral("\t"));
+        return true;
+    }
+};
+
 } // namespace
 
 QLineEdit *makeSingleLineBox(QWidget *parent)
@@ -69,6 +89,8 @@ QPlainTextEdit *makeMultiLineBox(QWidget *parent)
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    box->installEventFilter(new ControlTabTypesTab(box));
     return box;
 }
 
