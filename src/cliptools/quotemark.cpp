@@ -79,7 +79,7 @@ void quoteClipboardText(platform::Services &services, const QString &dataFolder,
         scratch.Text1.clear();
         scratch.Text2.clear();
         scratch.Text3.clear();
-        if (services.files.exists(working))
+        if (services.files.isPresentFile(working))
             platform::deleteFile(services, working);
     });
 
