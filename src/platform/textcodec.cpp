@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+#include <optional>
+
 namespace platform {
 
 namespace {
@@ -27,6 +30,22 @@ QString decodeAfterBom(QStringConverter::Encoding encoding, QByteArrayView bytes
     QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom
                                          | QStringConverter::Flag::Stateless);
     return decoder.decode(bytes.sliced(bom.size()));
+}
+
+std::optional<QStringConverter::Encoding> utf16WithoutBom(QByteArrayView bytes)
+{
+    if (bytes.size() % 2 != 0 || !bytes.contains('\0'))
+        return std::nullopt;
+    std::array<qsizetype, 2> zeros{};
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0')
+            ++zeros[static_cast<std::size_t>(i % 2)];
+    }
+    if (zeros[0] == 0)
+        return QStringConverter::Utf16LE;
+    if (zeros[1] == 0)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
 }
 
 } // namespace
@@ -57,6 +76,8 @@ QString decodeForeignText(QByteArrayView bytes)
         return decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom);
     if (bytes.startsWith(utf16BeBom))
         return decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom);
+    if (const auto encoding = utf16WithoutBom(bytes))
+        return decodeAfterBom(*encoding, bytes, {});
     // Stateless: a sequence cut off at the end of the file is an error, not a pending character.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
