@@ -19,7 +19,10 @@ constexpr QByteArrayView utf16BeBom("\xFE\xFF");
 QString decodeWindows31j(QByteArrayView bytes)
 {
     QStringDecoder decoder(windows31j);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    const QString end = decoder.decode(QByteArrayView("", 1));
+    text += QStringView(end).chopped(1);
+    return text;
 }
 
 // Text after its byte-order mark: a second mark is kept as the character it then is, and a
