@@ -2,6 +2,7 @@
 #include "app/form2.h"
 #include "platform/textbox.h"
 #include "store/auxmemoform.h"
+#include "support/filecontent.h"
 #include "support/testprogram.h"
 
 #include <QClipboard>
@@ -163,13 +164,6 @@ QList<Input> inputs()
         {"UTF-16 LE without a mark", utf16(QStringConverter::Utf16LE, false), {}, japanese, {}},
         {"UTF-16 BE without a mark", utf16(QStringConverter::Utf16BE, false), {}, japanese, {}},
     };
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QString pathFor(TestProgram &program, const Reader &reader)

@@ -2,6 +2,7 @@
 #include "platform/browser.h"
 #include "platform/programs.h"
 #include "store/auxmemoform.h"
+#include "support/filecontent.h"
 #include "support/testprogram.h"
 #include "support/writepaths.h"
 
@@ -26,14 +27,6 @@ constexpr QFile::Permissions ownerOnlyFolder = ownerOnlyFile | QFile::ExeUser;
 constexpr int anyPermission = 0x0777; // for the user, the group and others
 const QString secretFormat = u"x-kde-passwordManagerHint"_s;
 const QString exported = u"Commentがﾃﾞｽｸﾄｯﾌﾟに出力されました"_s;
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 // Every file below the folder, with its content, symbolic links as where they point.
 QStringList snapshotOf(const QString &folder)

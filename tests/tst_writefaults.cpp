@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "support/filecontent.h"
 #include "support/testprogram.h"
 #include "support/writepaths.h"
 
@@ -23,21 +24,6 @@ enum class Fault { Open, Middle, Rename, FolderIsAFile, TargetIsAFolder, FileSys
 
 const QByteArray oldBytes = "old\r\n";
 const QByteArray plainFile = "not a folder";
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Fills the file system up with one file, so that not one more block can be written.
 void fillUp(const QString &path)
