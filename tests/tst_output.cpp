@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "platform/japaneselook.h"
+#include "support/filecontent.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -20,14 +21,6 @@ const QString namePrompt = u"Commentを名前をつけてﾃﾞｽｸﾄｯﾌ�
                            u"ﾌｧｲﾙ名を入力してください。(拡張子は不要です）"_s;
 const QString exported = u"Commentがﾃﾞｽｸﾄｯﾌﾟに出力されました"_s;
 const QString printQuestion = u"Comment を印刷しますか？"_s;
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 QStringList filesIn(const QString &folder)
 {

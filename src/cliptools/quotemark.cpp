@@ -81,7 +81,7 @@ void quoteClipboardText(platform::Services &services, const QString &dataFolder,
         scratch.quoted.clear();
         scratch.clipboardText.clear();
         scratch.quoteMark.clear();
-        if (services.files.exists(working))
+        if (services.files.isPresentFile(working))
             platform::deleteFile(services, working);
     });
 

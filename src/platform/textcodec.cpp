@@ -4,6 +4,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace platform {
 
@@ -24,6 +26,9 @@ template <typename OnChunk> void decodeWindows31jChunks(QByteArrayView bytes, On
     QStringDecoder decoder(windows31j);
     for (qsizetype at = 0; at < bytes.size(); at += chunkSize)
         onChunk(decoder.decode(bytes.sliced(at, std::min(chunkSize, bytes.size() - at))));
+    // A lead byte left at the very end is a character cut off: a NUL after it makes the decoder
+    // give it up as a replacement character instead of dropping it, and the NUL goes again.
+    onChunk(decoder.decode(QByteArrayView("", 1)).chopped(1));
 }
 
 QString decodeWindows31j(QByteArrayView bytes)
@@ -57,6 +62,22 @@ QString decodeAfterBom(QStringConverter::Encoding encoding, QByteArrayView bytes
     return decoder.decode(bytes.sliced(bom.size()));
 }
 
+std::optional<QStringConverter::Encoding> utf16WithoutBom(QByteArrayView bytes)
+{
+    if (bytes.size() % 2 != 0 || !bytes.contains('\0'))
+        return std::nullopt;
+    std::array<qsizetype, 2> zeros{};
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0')
+            ++zeros[static_cast<std::size_t>(i % 2)];
+    }
+    if (zeros[0] == 0)
+        return QStringConverter::Utf16LE;
+    if (zeros[1] == 0)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray encodeText(QStringView text)
@@ -85,6 +106,8 @@ QString decodeForeignText(QByteArrayView bytes)
         return decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom);
     if (bytes.startsWith(utf16BeBom))
         return decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom);
+    if (const auto encoding = utf16WithoutBom(bytes))
+        return decodeAfterBom(*encoding, bytes, {});
     // Stateless: a sequence cut off at the end of the file is an error, not a pending character.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
