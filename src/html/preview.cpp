@@ -18,6 +18,8 @@ const QString pageHead = QStringLiteral(
 const QString pageFoot = QStringLiteral("</body></html>");
 const QString lineBreak = QStringLiteral("\r\n");
 
+} // namespace
+
 QString previewSource(const QString &comment)
 {
     return pageHead + lineBreak + comment + lineBreak + pageFoot;
@@ -27,8 +29,6 @@ QString previewPage(QStringView source)
 {
     return platform::splitLines(source).join(QStringView(u"<br>\r\n"));
 }
-
-} // namespace
 
 void showPreview(platform::Services &services, const QString &dataFolder, const QString &comment,
                  QString &scratch)

@@ -1,39 +1,14 @@
 #include "store/snapshotslots.h"
 
 #include "platform/dialogs.h"
-#include "platform/linereader.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "platform/textfiles.h"
+#include "store/slotfile.h"
 
 #include <QDir>
 
 namespace store {
-
-namespace {
-
-const QString lineBreak = QStringLiteral("\r\n");
-
-QString slotFileText(const QStringList &fields)
-{
-    QString text;
-    for (const QString &field : fields)
-        text += field + lineBreak;
-    return text;
-}
-
-// One line to each field in order, the lines left over to the Comment; the fields that get no
-// line stay empty. A line break inside a single-line field thus moves the later fields down.
-QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
-{
-    QStringList lines = platform::splitLines(text);
-    QStringList fields = lines.mid(0, fieldCount - 1);
-    fields.resize(fieldCount - 1);
-    fields.append(lines.mid(fieldCount - 1).join(lineBreak));
-    return fields;
-}
-
-} // namespace
 
 SnapshotSlots::SnapshotSlots(platform::Services &services, QString dataFolder,
                              QList<QWidget *> fields)
