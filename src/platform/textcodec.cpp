@@ -29,6 +29,19 @@ QString decodeAfterBom(QStringConverter::Encoding encoding, QByteArrayView bytes
     return decoder.decode(bytes.sliced(bom.size()));
 }
 
+// Qt's UTF-16 decoder passes a surrogate without its partner through; it is no character, so it
+// becomes a replacement character, as a broken UTF-8 sequence does.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArray encodeText(QStringView text)
@@ -44,8 +57,9 @@ QByteArray encodeText(QStringView text)
 
 QString decodeText(QByteArrayView bytes)
 {
+    // Only the first mark is the file's: a text that begins with U+FEFF keeps it.
     if (bytes.startsWith(utf8Bom))
-        return QString::fromUtf8(bytes.sliced(utf8Bom.size()));
+        return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
     return decodeWindows31j(bytes);
 }
 
@@ -54,9 +68,9 @@ QString decodeForeignText(QByteArrayView bytes)
     if (bytes.startsWith(utf8Bom))
         return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
     if (bytes.startsWith(utf16LeBom))
-        return decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom);
+        return withoutLoneSurrogates(decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom));
     if (bytes.startsWith(utf16BeBom))
-        return decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom);
+        return withoutLoneSurrogates(decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom));
     // Stateless: a sequence cut off at the end of the file is an error, not a pending character.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
