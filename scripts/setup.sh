@@ -2,13 +2,20 @@
 # Quiet when everything is in place; loud, with the log, when a step fails.
 
 BUILD_DIR=${BUILD_DIR:-build}
+# The clang build with AddressSanitizer, UndefinedBehaviorSanitizer and the fuzz targets.
+SANITIZE_DIR=${SANITIZE_DIR:-build-sanitize}
 
 # Compiler, Qt, Qt's Japanese texts, and Japanese fonts for the window.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic fonts-ipafont-mincho)
 # A real X server with a window manager, and the tools that drive it like a person.
 # poppler-utils reads printouts back from PDF files.
-TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils)
+# A print server of the test's own with a printer that writes PDF files (through Ghostscript);
+# valgrind watches the real program start and end.
+TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils
+    cups cups-client cups-bsd printer-driver-cups-pdf ghostscript valgrind)
+# clang with its sanitizer and libFuzzer runtimes.
+SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=() package
@@ -53,4 +60,12 @@ quietly() {
 build() {
     [ -f "$BUILD_DIR/CMakeCache.txt" ] || quietly cmake -S . -B "$BUILD_DIR"
     quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# The libraries, the headless tests and the fuzz targets, built by clang with the sanitizers.
+build_sanitized() {
+    [ -f "$SANITIZE_DIR/CMakeCache.txt" ] \
+        || quietly cmake -S . -B "$SANITIZE_DIR" -DCMAKE_CXX_COMPILER=clang++ \
+            -DQUILLO_SANITIZE=ON -DQUILLO_FUZZ=ON
+    quietly cmake --build "$SANITIZE_DIR" --parallel "$(nproc)"
 }

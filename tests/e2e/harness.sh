@@ -66,11 +66,15 @@ start_quillo() {
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
 
+# How long the program may take to show a window or to end, in tenths of a second: longer when
+# it runs under valgrind.
+PATIENCE=${PATIENCE:-100}
+
 # Prints the id of the first visible window whose title matches the pattern.
 wait_for_window() {
     local id tries=0
     until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; do
-        ((++tries < 100)) || fail "no window titled /$1/ appeared"
+        ((++tries < PATIENCE)) || fail "no window titled /$1/ appeared"
         sleep 0.1
     done
     echo "$id"
@@ -113,6 +117,26 @@ answer_input_box() {
     [ -z "${2:-}" ] || paste_text "$2"
     xdotool key Return
     wait_for_window_closed "$box"
+}
+
+# Prints the text of the program's message box that is showing, as the box copies it with
+# Ctrl+C, and leaves the box open.
+message_box_text() {
+    local box tries=0 copied
+    box=$(wait_for_window '^Quillo$')
+    printf 'nothing copied' | xclip -i -selection clipboard
+    until [ "$(xclip -o -selection clipboard 2>/dev/null)" = 'nothing copied' ]; do
+        ((++tries < 100)) || fail "the clipboard did not take the marker"
+        sleep 0.1
+    done
+    tries=0
+    xdotool windowactivate --sync "$box" key ctrl+c
+    until copied=$(xclip -o -selection clipboard 2>/dev/null) && [ "$copied" != 'nothing copied' ]; do
+        ((++tries < 100)) || fail "the message box did not copy its text"
+        sleep 0.1
+    done
+    # The copy is the title, the text and the buttons, each between lines of dashes.
+    awk '/^-+$/ { part++; next } part == 2' <<<"${copied//$'\r'/}"
 }
 
 clipboard_text() {
@@ -210,7 +234,7 @@ expect_clipboard() {
 wait_for_exit() {
     local tries=0
     while kill -0 "$APP_PID" 2>/dev/null; do
-        ((++tries < 100)) || fail "the program did not end"
+        ((++tries < PATIENCE)) || fail "the program did not end"
         sleep 0.1
     done
     APP_PID=
