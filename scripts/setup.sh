@@ -5,9 +5,10 @@ BUILD_DIR=${BUILD_DIR:-build}
 # The clang build with AddressSanitizer, UndefinedBehaviorSanitizer and the fuzz targets.
 SANITIZE_DIR=${SANITIZE_DIR:-build-sanitize}
 
-# Compiler, Qt, Qt's Japanese texts, and Japanese fonts for the window.
+# Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, and the CUPS library the
+# printout goes through.
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
-    fonts-ipafont-gothic fonts-ipafont-mincho)
+    fonts-ipafont-gothic fonts-ipafont-mincho libcups2-dev)
 # A real X server with a window manager, and the tools that drive it like a person.
 # poppler-utils reads printouts back from PDF files.
 # A print server of the test's own with a printer that writes PDF files (through Ghostscript);

@@ -88,7 +88,8 @@ add_printer() {
 # Starts the program against the print server at the socket, types the Comment, presses "Print"
 # and answers its question with OK.
 print_comment() {
-    start_quillo CUPS_SERVER="$1"
+    # The print server's reasons in English, whatever the machine's language.
+    start_quillo CUPS_SERVER="$1" LC_ALL=C.UTF-8
     click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
     paste_text "$COMMENT"
     click_control "$MAIN_WINDOW" 90 4395 645 330         # Print
