@@ -119,26 +119,6 @@ answer_input_box() {
     wait_for_window_closed "$box"
 }
 
-# Prints the text of the program's message box that is showing, as the box copies it with
-# Ctrl+C, and leaves the box open.
-message_box_text() {
-    local box tries=0 copied
-    box=$(wait_for_window '^Quillo$')
-    printf 'nothing copied' | xclip -i -selection clipboard
-    until [ "$(xclip -o -selection clipboard 2>/dev/null)" = 'nothing copied' ]; do
-        ((++tries < 100)) || fail "the clipboard did not take the marker"
-        sleep 0.1
-    done
-    tries=0
-    xdotool windowactivate --sync "$box" key ctrl+c
-    until copied=$(xclip -o -selection clipboard 2>/dev/null) && [ "$copied" != 'nothing copied' ]; do
-        ((++tries < 100)) || fail "the message box did not copy its text"
-        sleep 0.1
-    done
-    # The copy is the title, the text and the buttons, each between lines of dashes.
-    awk '/^-+$/ { part++; next } part == 2' <<<"${copied//$'\r'/}"
-}
-
 clipboard_text() {
     xclip -o -selection clipboard
 }

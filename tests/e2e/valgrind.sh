@@ -5,7 +5,7 @@
 source "$(dirname "$0")/harness.sh"
 
 SUPPRESSIONS=$(dirname "$0")/valgrind.supp
-LOG=$WORK/memcheck.log
+LOG=${MEMCHECK_LOG:-$WORK/memcheck.log}
 PATIENCE=1200
 
 start_x
