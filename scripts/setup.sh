@@ -59,7 +59,7 @@ quietly() {
 }
 
 build() {
-    [ -f "$BUILD_DIR/CMakeCache.txt" ] || quietly cmake -S . -B "$BUILD_DIR"
+    [ -f "$BUILD_DIR/CMakeCache.txt" ] || quietly cmake -S . -B "$BUILD_DIR" -DQUILLO_WARNINGS_AS_ERRORS=ON
     quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
 

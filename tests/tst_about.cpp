@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/module1.h"
 #include "app/programicon.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -28,11 +29,6 @@ frmAbout *openAboutBox()
             return box;
     }
     return nullptr;
-}
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 // Reads a value of the key of the tool's path, starting from the given text.
@@ -71,8 +67,8 @@ void AboutTest::passLabelOpensTheAboutBox()
     QTest::mouseClick(form.Label4, Qt::LeftButton);
     frmAbout *box = openAboutBox();
     QVERIFY(box);
-    QVERIFY(!onTop(form));
-    QVERIFY(!onTop(*box));
+    QVERIFY(!staysOnTop(form));
+    QVERIFY(!staysOnTop(*box));
     QVERIFY(form.isEnabled()); // not modal
 
     QCOMPARE(box->windowTitle(), u"Quilloのﾊﾞｰｼﾞｮﾝ情報"_s);
@@ -118,9 +114,9 @@ void AboutTest::everyWayOfClosingPutsTheMainWindowBack()
         QVERIFY(box);
         QVERIFY(QTest::qWaitForWindowActive(box));
         QCOMPARE(QApplication::focusWidget(), box->cmdOK);
-        QVERIFY(!onTop(form));
+        QVERIFY(!staysOnTop(form));
         closeBox(*box);
-        QVERIFY(onTop(form));
+        QVERIFY(staysOnTop(form));
         QTRY_VERIFY(!box); // unloaded
     }
     QCOMPARE(program.dialogs.shown, QStringList());
@@ -139,7 +135,7 @@ void AboutTest::openingAgainOnlyBringsItForward()
     form.Label4_Click();
     QCOMPARE(openAboutBox(), box);
     QCOMPARE(box->lblVersion->text(), u"changed"_s);
-    QVERIFY(!onTop(form));
+    QVERIFY(!staysOnTop(form));
 
     // Minimized by the window manager, which offers that on every window: it comes back.
     box->showMinimized();

@@ -14,17 +14,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QList<QWidget *> fields(const Form1 &form)
-{
-    return {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5, form.Text6, form.Text7};
-}
-
 void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton); }
 
 // Every field shows the text colour on the background.
 void expectScheme(const Form1 &form, QColor background, QColor text)
 {
-    for (const QWidget *box : fields(form)) {
+    for (const QWidget *box : form.fieldBoxes()) {
         QCOMPARE(display::backgroundOf(box), background);
         QCOMPARE(display::textColourOf(box), text);
     }
@@ -59,7 +54,7 @@ void DisplayTest::sizeAndFaceAreChosenApart()
     form.Text7->setPlainText("text");
     QList<QFont> others;
     for (int i = 0; i < 6; ++i)
-        others.append(fields(form)[i]->font());
+        others.append(form.fieldBoxes()[i]->font());
 
     click(form.Option5); // 12
     click(form.Option8); // M
@@ -89,7 +84,7 @@ void DisplayTest::sizeAndFaceAreChosenApart()
 
     QCOMPARE(form.Text7->toPlainText(), u"text"_s);
     for (int i = 0; i < 6; ++i)
-        QCOMPARE(fields(form)[i]->font(), others[i]);
+        QCOMPARE(form.fieldBoxes()[i]->font(), others[i]);
 
     // Re Load keeps the font; the next start shows the starting one.
     form.Command8_Click();

@@ -1,8 +1,8 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/module1.h"
-#include "app/secondarywindow.h"
 #include "platform/japaneselook.h"
+#include "platform/secondarywindow.h"
 #include "support/fieldprobe.h"
 #include "support/testprogram.h"
 

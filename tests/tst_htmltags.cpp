@@ -1,6 +1,8 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "platform/colourdialog.h"
+#include "support/clipboardprobe.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -32,14 +34,7 @@ const QString fontDone = u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾀｸﾞ付ﾃｷ�
 const QString noText = u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾃｷｽﾄがありません。\r\n"
                        "ﾀｸﾞを付ける文字列を事前にｸﾘｯﾌﾟﾎﾞｰﾄにｾｯﾄしてください。"_s;
 
-QClipboard &clipboard() { return *QGuiApplication::clipboard(); }
-
 QStringList clipboardFormats() { return clipboard().mimeData()->formats(); }
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
 
 // Runs one command of a fresh program with these answers for its input boxes.
 struct Run
@@ -135,7 +130,7 @@ void HtmlTagsTest::tagOfEachCommand()
             (run.form().*command.handler)();
             QCOMPARE(clipboard().text(), tag);
             QCOMPARE(run.program.dialogs.shown, command.prompts + QStringList{linkDone});
-            QVERIFY(onTop(run.form()));
+            QVERIFY(staysOnTop(run.form()));
         }
     }
 
@@ -216,7 +211,7 @@ void HtmlTagsTest::fontTagSizesAndColours()
         QCOMPARE(clipboardFormats(), QStringList{u"text/plain"_s});
         QCOMPARE(run.program.dialogs.shown, (QStringList{sizePrompt, fontDone}));
         QCOMPARE(run.program.colourDialog.shows, 1);
-        QVERIFY(onTop(run.form()));
+        QVERIFY(staysOnTop(run.form()));
         QVERIFY(run.form().form2().Text2.isEmpty());
     }
 }
@@ -230,14 +225,14 @@ void HtmlTagsTest::fontTagWrapsTheClipboardTextWhole()
     bool wasOnTop = true;
     QString scratchWhileShown;
     run.program.colourDialog.whileShown = [&] {
-        wasOnTop = onTop(run.form());
+        wasOnTop = staysOnTop(run.form());
         scratchWhileShown = run.form().form2().Text2;
     };
     run.form().Command30_Click();
     QCOMPARE(clipboard().text(), u"<Font Size=2 color=\"#1234AB\">"_s + text + u"</font>"_s);
     QVERIFY(!wasOnTop);
     QCOMPARE(scratchWhileShown, text);
-    QVERIFY(onTop(run.form()));
+    QVERIFY(staysOnTop(run.form()));
     QVERIFY(run.form().form2().Text2.isEmpty());
 }
 
@@ -264,7 +259,7 @@ void HtmlTagsTest::fontTagRefusals()
         QCOMPARE(clipboard().text(), c.clipboardText);
         QCOMPARE(run.program.dialogs.shown, QStringList{c.message});
         QCOMPARE(run.program.colourDialog.shows, 0);
-        QVERIFY(onTop(run.form()));
+        QVERIFY(staysOnTop(run.form()));
         QVERIFY(run.form().form2().Text2.isEmpty());
     }
 }
@@ -287,7 +282,7 @@ void HtmlTagsTest::fontTagCancelledColourDialog()
     QCOMPARE(run.program.colourDialog.shows, 1);
     QCOMPARE(clipboard().text(), u"text"_s);
     QCOMPARE(run.program.dialogs.shown, QStringList{sizePrompt});
-    QVERIFY(onTop(run.form()));
+    QVERIFY(staysOnTop(run.form()));
     QVERIFY(run.form().form2().Text2.isEmpty());
 }
 

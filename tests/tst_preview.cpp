@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "platform/browser.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -19,11 +20,6 @@ namespace {
 const QByteArray head =
     "<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>";
 const QByteArray foot = "</body></html>";
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
 
 // A folder that stands in for PATH while it lives, holding the desktop's page opener, xdg-open,
 // as a shell script with this body (or none at all).
@@ -116,7 +112,7 @@ void PreviewTest::pageIsShownFromTheDataFolder()
     QCOMPARE(form.form2().Text1, QString::fromLatin1(head + "<br>\r\na<br>\r\nb<br>\r\n" + foot));
     QCOMPARE(form.Text7->toPlainText(), u"a\nb"_s);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"untouched"_s);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 }
 
 void PreviewTest::eachClickRewritesAndShowsAgain()

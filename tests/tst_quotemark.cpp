@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/form2.h"
+#include "support/clipboardprobe.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -18,8 +19,6 @@ namespace {
 
 const QString quoted = u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞのﾃｷｽﾄに引用符が付きました"_s;
 const QString noText = u"クリップボードにテキストがありません"_s;
-
-QClipboard &clipboard() { return *QGuiApplication::clipboard(); }
 
 void putOnClipboard(const QString &format, const QByteArray &bytes)
 {

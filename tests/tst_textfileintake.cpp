@@ -1,5 +1,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
+#include "support/clipboardprobe.h"
+#include "support/fieldprobe.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -22,13 +24,6 @@ namespace {
 const QString onClipboard = u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾃｷｽﾄがあります。\r\nﾍﾟｰｽﾄしてお使いください。"_s;
 const QString notTextFile = u"テキストファイルではありません。"_s;
 const QString oneAtATime = u"ファイルは1発づつ入れてください。"_s;
-
-QClipboard &clipboard() { return *QGuiApplication::clipboard(); }
-
-bool onTop(const QWidget &window)
-{
-    return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-}
 
 // Files of the user's own, somewhere outside the program's folder.
 class UserFiles
@@ -170,20 +165,20 @@ void TextFileIntakeTest::fileInOffersLastFileAndIsOffTopOnlyWhileRunning()
     const QString second = user.write(u"second.md"_s, "2");
     TestProgram program;
     Form1 &form = program.start();
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     bool onTopWhileShown = true;
-    program.openDialog.whileShown = [&] { onTopWhileShown = onTop(form); };
+    program.openDialog.whileShown = [&] { onTopWhileShown = staysOnTop(form); };
 
     program.openDialog.answers = {first, second, std::nullopt};
     QTest::mouseClick(form.Command34, Qt::LeftButton);
     QVERIFY(!onTopWhileShown);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
     form.Command34_Click();
     form.Command34_Click();
     QCOMPARE(program.openDialog.offered, QStringList({QString(), first, second}));
     QCOMPARE(program.dialogs.shown, QStringList({onClipboard, notTextFile}));
     QCOMPARE(clipboard().text(), u"1"_s);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 }
 
 void TextFileIntakeTest::fileInRefusesOtherNames_data()
@@ -208,7 +203,7 @@ void TextFileIntakeTest::fileInRefusesOtherNames()
     form.Command34_Click();
     QCOMPARE(program.dialogs.shown, QStringList{notTextFile});
     QCOMPARE(clipboard().text(), u"earlier"_s);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 }
 
 void TextFileIntakeTest::fileInEndsQuietlyOnCancelAndUnreadableFile()
@@ -218,7 +213,7 @@ void TextFileIntakeTest::fileInEndsQuietlyOnCancelAndUnreadableFile()
     Form1 &form = program.start();
     clipboard().setText(u"earlier"_s);
     form.Command34_Click(); // Cancel
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 
     const QString folder = user.write(u"folder.txt/inside"_s, "x");
     program.openDialog.answers = {user.write(u"gone.txt"_s, "x") + u"-missing.txt"_s,
@@ -227,7 +222,7 @@ void TextFileIntakeTest::fileInEndsQuietlyOnCancelAndUnreadableFile()
     form.Command34_Click(); // a folder whose name ends in .txt
     QVERIFY(program.dialogs.shown.isEmpty());
     QCOMPARE(clipboard().text(), u"earlier"_s);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 }
 
 void TextFileIntakeTest::dropTakesInOneTextFile()
@@ -260,7 +255,7 @@ void TextFileIntakeTest::dropTakesInOneTextFile()
     QCOMPARE(clipboard().text(), u"a\r\nb"_s);
     QCOMPARE(form.form2().Text1, u"a\r\nb"_s);
     QCOMPARE(form.lstFileName->count(), 0);
-    QVERIFY(onTop(form));
+    QVERIFY(staysOnTop(form));
 }
 
 void TextFileIntakeTest::dropRefusesSeveralFilesOtherNamesAndText()

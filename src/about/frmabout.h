@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/secondarywindow.h"
+#include "platform/secondarywindow.h"
 
 class QLabel;
 class QPushButton;

@@ -4,6 +4,7 @@
 #include "app/module1.h"
 #include "cliptools/fieldtransfer.h"
 #include "platform/datafolder.h"
+#include "platform/fieldboxes.h"
 #include "platform/filesystem.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-const QColor windowGrey(192, 192, 192);
 constexpr QSize clientSize(632, 392); // 9480 by 5880 twips
 
 // The field table: Name, Mail, ID, Password, Home Page, Title, Comment.
@@ -42,19 +42,10 @@ std::vector<store::Field> fieldTable(Form1 &form)
 } // namespace
 
 Form1::Form1(platform::Services &services)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                           | Qt::WindowCloseButtonHint)
+    : ProgramWindow(QStringLiteral("Quillo for Internet BBS"), clientSize)
     , services_(services)
     , dataFolder_(platform::dataFolderFor(services.programFolder))
 {
-    setWindowTitle(QStringLiteral("Quillo for Internet BBS"));
-    setFixedSize(clientSize);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, windowGrey);
-    setPalette(grey);
-    setAutoFillBackground(true);
-
     buildLayout();
     fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder_, fieldTable(*this));
     Text6->setFocus();
@@ -81,10 +72,7 @@ void Form1::ensureDataFolder()
         platform::reportFolderNotCreated(services_, dataFolder_, reason);
 }
 
-QList<QWidget *> Form1::fieldBoxes() const
-{
-    return {Text1, Text2, Text3, Text4, Text5, Text6, Text7};
-}
+QList<QWidget *> Form1::fieldBoxes() const { return platform::fieldBoxesOf(*this); }
 
 Form2 &Form1::form2()
 {

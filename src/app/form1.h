@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/programwindow.h"
+
 #include <QPointer>
-#include <QWidget>
 
 #include <memory>
 
@@ -15,6 +16,7 @@ class QPushButton;
 class QRadioButton;
 struct Form2;
 class AuxMemoForm;
+struct AuxMemoSetup;
 class Form5;
 class frmAbout;
 
@@ -29,7 +31,7 @@ class SnapshotSlots;
 // The main window: the seven fields with their Save and Clip buttons, every command button, the
 // drop box for text files and the screen-font options. It stays in front of ordinary windows so
 // that it can sit beside the browser while the user fills in a posting form.
-class Form1 : public QWidget
+class Form1 : public ProgramWindow
 {
     Q_OBJECT
 
@@ -159,6 +161,7 @@ protected:
 private:
     void buildLayout();
     void ensureDataFolder();
+    void openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup);
     store::SnapshotSlots snapshotSlots();
 
     platform::Services &services_;

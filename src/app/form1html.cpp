@@ -3,11 +3,11 @@
 #include "app/form1.h"
 
 #include "app/form2.h"
-#include "app/topmostpause.h"
 #include "html/fonttag.h"
 #include "html/preview.h"
 #include "html/tagbuilder.h"
 #include "platform/textbox.h"
+#include "platform/topmostpause.h"
 
 #include <QPlainTextEdit>
 

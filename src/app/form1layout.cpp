@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include "platform/filedrop.h"
+#include "platform/japaneselook.h"
 #include "platform/windowlayout.h"
 
 #include <QFrame>
@@ -194,9 +195,10 @@ constexpr std::array options{
                "表示ﾌｫﾝﾄを初期状態に戻す。",
                {825, 5640, 1140, optionHeight},
                &Form1::Option10_Click},
-    OptionSpec{&Form1::Option7, "Option7", "G", "ＭＳ Ｐゴシック", option(3465),
+    OptionSpec{&Form1::Option7, "Option7", "G", platform::gothicFace, option(3465),
                &Form1::Option7_Click},
-    OptionSpec{&Form1::Option8, "Option8", "M", "ＭＳ Ｐ明朝", option(3960), &Form1::Option8_Click},
+    OptionSpec{&Form1::Option8, "Option8", "M", platform::minchoFace, option(3960),
+               &Form1::Option8_Click},
     OptionSpec{&Form1::Option9, "Option9", "F", "FixedSys14ポイント固定", option(4455),
                &Form1::Option9_Click},
     OptionSpec{&Form1::Option1, "Option1", "8", nullptr, option(6375), &Form1::Option1_Click},

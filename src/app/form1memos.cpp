@@ -2,18 +2,16 @@
 
 #include "app/form1.h"
 
+#include "display/colourscheme.h"
 #include "store/auxmemoform.h"
 #include "store/form5.h"
 #include "store/snapshotslots.h"
 
-void Form1::Command25_Click()
-{
-    SecondaryWindow::open(form3, *this, services_, AuxMemoForm::Form3);
-}
-void Form1::Command26_Click()
-{
-    SecondaryWindow::open(form4, *this, services_, AuxMemoForm::Form4);
-}
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void Form1::Command25_Click() { openAuxMemo(form3, AuxMemoForm::Form3); }
+void Form1::Command26_Click() { openAuxMemo(form4, AuxMemoForm::Form4); }
 void Form1::Command43_Click() { SecondaryWindow::open(form5, *this, snapshotSlots()); }
 
 void Form1::Command35_Click() { snapshotSlots().load(1); }
@@ -24,5 +22,11 @@ void Form1::Command39_Click() { snapshotSlots().load(5); }
 void Form1::Command40_Click() { snapshotSlots().load(6); }
 void Form1::Command41_Click() { snapshotSlots().load(7); }
 void Form1::Command42_Click() { snapshotSlots().load(8); }
+
+void Form1::openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup)
+{
+    SecondaryWindow::open(window, *this, services_, setup, dataFolder_,
+                          display::schemeToCopy(Text1, Text7));
+}
 
 store::SnapshotSlots Form1::snapshotSlots() { return {services_, dataFolder_, fieldBoxes()}; }

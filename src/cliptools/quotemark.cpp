@@ -1,6 +1,5 @@
 #include "cliptools/quotemark.h"
 
-#include "app/form2.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/filesystem.h"
@@ -22,11 +21,11 @@ namespace {
 const QString quoteMarkFile = u"inyo.txt"_s;
 const QString workingFile = u"res.txt"_s;
 const QString defaultMark = u">"_s;
-const QString crLf = u"\r\n"_s;
 
 // The lines of the quote-mark file run together, collected in the scratch window; ">" when
 // there is no such file; nothing when it cannot be read (the user has been told).
-std::optional<QString> readQuoteMark(platform::Services &services, const QDir &data, Form2 &scratch)
+std::optional<QString> readQuoteMark(platform::Services &services, const QDir &data,
+                                     QString &scratch)
 {
     const QString path = data.filePath(quoteMarkFile);
     if (!services.files.isPresentFile(path))
@@ -34,8 +33,8 @@ std::optional<QString> readQuoteMark(platform::Services &services, const QDir &d
     const std::optional<QString> text = platform::readTextFile(services, path);
     if (!text)
         return std::nullopt;
-    scratch.Text3 = quoteMarkFrom(*text);
-    return scratch.Text3;
+    scratch = quoteMarkFrom(*text);
+    return scratch;
 }
 
 // The working file read back line by line, every line after the mark. The file's text is let go
@@ -55,7 +54,7 @@ QString quoteMarkFrom(QStringView fileText) { return platform::joinLines(fileTex
 
 QString quotedLines(QStringView text, QStringView mark)
 {
-    return platform::joinLines(text, crLf, mark);
+    return platform::joinLines(text, platform::crLf, mark);
 }
 
 void changeQuoteMark(platform::Services &services, const QString &dataFolder)
@@ -66,13 +65,15 @@ void changeQuoteMark(platform::Services &services, const QString &dataFolder)
                              u"引用する場合は再度行ってください。"_s);
     if (mark.isEmpty())
         return;
-    if (!platform::writeTextFile(services, QDir(dataFolder).filePath(quoteMarkFile), mark + crLf))
+    if (!platform::writeTextFile(services, QDir(dataFolder).filePath(quoteMarkFile),
+                                 mark + platform::crLf))
         return;
     services.dialogs.inform(u"引用符 "_s + mark + u" が保存されました "_s);
     services.clipboard.clear();
 }
 
-void quoteClipboardText(platform::Services &services, const QString &dataFolder, Form2 &scratch)
+void quoteClipboardText(platform::Services &services, const QString &dataFolder,
+                        const QuoteScratch &scratch)
 {
     if (!services.clipboard.hasText()) {
         services.dialogs.inform(u"クリップボードにテキストがありません"_s);
@@ -83,26 +84,26 @@ void quoteClipboardText(platform::Services &services, const QString &dataFolder,
     // Whichever way the run ends: the scratch texts are let go and no working file stays behind,
     // not even one that an interrupted earlier run left.
     const auto cleanUp = qScopeGuard([&] {
-        scratch.Text1.clear();
-        scratch.Text2.clear();
-        scratch.Text3.clear();
+        scratch.quoted.clear();
+        scratch.clipboardText.clear();
+        scratch.quoteMark.clear();
         if (services.files.exists(working))
             platform::deleteFile(services, working);
     });
 
-    scratch.Text2 = services.clipboard.text();
-    if (scratch.Text2.isEmpty())
+    scratch.clipboardText = services.clipboard.text();
+    if (scratch.clipboardText.isEmpty())
         return;
-    if (!platform::writeTextFile(services, working, scratch.Text2))
+    if (!platform::writeTextFile(services, working, scratch.clipboardText))
         return;
-    const std::optional<QString> mark = readQuoteMark(services, data, scratch);
+    const std::optional<QString> mark = readQuoteMark(services, data, scratch.quoteMark);
     if (!mark)
         return;
     std::optional<QString> quoted = quotedLinesOf(services, working, *mark);
     if (!quoted)
         return;
-    scratch.Text1 = std::move(*quoted);
-    services.clipboard.putText(scratch.Text1);
+    scratch.quoted = std::move(*quoted);
+    services.clipboard.putText(scratch.quoted);
     services.dialogs.inform(u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞのﾃｷｽﾄに引用符が付きました"_s);
 }
 

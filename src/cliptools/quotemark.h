@@ -2,8 +2,6 @@
 
 #include <QString>
 
-struct Form2;
-
 namespace platform {
 struct Services;
 }
@@ -20,10 +18,19 @@ QString quotedLines(QStringView text, QStringView mark);
 // typed; then clears the clipboard, as the prompt announces. An empty answer changes nothing.
 void changeQuoteMark(platform::Services &services, const QString &dataFolder);
 
+// The scratch texts ">" works in: the clipboard text as read, the quote mark, the quoted text.
+struct QuoteScratch
+{
+    QString &clipboardText;
+    QString &quoteMark;
+    QString &quoted;
+};
+
 // ">": puts the quote mark ("inyo.txt", else ">") in front of every line of the clipboard text
 // and puts the result back on the clipboard, lines joined by CR LF. The text passes through the
-// working file "res.txt", which is gone again however the command ends, and the scratch window,
-// which lets go of it at the end.
-void quoteClipboardText(platform::Services &services, const QString &dataFolder, Form2 &scratch);
+// working file "res.txt", which is gone again however the command ends, and the scratch texts,
+// which let go of it at the end.
+void quoteClipboardText(platform::Services &services, const QString &dataFolder,
+                        const QuoteScratch &scratch);
 
 } // namespace cliptools

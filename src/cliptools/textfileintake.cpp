@@ -1,6 +1,5 @@
 #include "cliptools/textfileintake.h"
 
-#include "app/form2.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/filedrop.h"
@@ -39,13 +38,13 @@ std::optional<QString> joinedLinesOf(const platform::FileSystem &files, const QS
             return std::nullopt;
         text = platform::decodeForeignText(*bytes);
     }
-    return platform::joinLines(text, u"\r\n");
+    return platform::joinLines(text, platform::crLf);
 }
 
-void takeInTextFile(platform::Services &services, Form2 &scratch, const QString &path,
+void takeInTextFile(platform::Services &services, QString &scratch, const QString &path,
                     OnFailure onFailure)
 {
-    scratch.Text1.clear();
+    scratch.clear();
     QString reason;
     std::optional<QString> joined = joinedLinesOf(services.files, path, &reason);
     if (!joined) {
@@ -53,14 +52,14 @@ void takeInTextFile(platform::Services &services, Form2 &scratch, const QString 
             platform::reportNotRead(services, path, reason);
         return;
     }
-    scratch.Text1 = std::move(*joined);
-    services.clipboard.putText(scratch.Text1);
+    scratch = std::move(*joined);
+    services.clipboard.putText(scratch);
     services.dialogs.inform(u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞにﾃｷｽﾄがあります。\r\nﾍﾟｰｽﾄしてお使いください。"_s);
 }
 
 } // namespace
 
-void takeInChosenFile(platform::Services &services, Form2 &scratch, QString &lastChosen)
+void takeInChosenFile(platform::Services &services, QString &scratch, QString &lastChosen)
 {
     const std::optional<QString> path = services.openDialog.chooseFile(lastChosen, u"*.txt"_s);
     if (!path)
@@ -72,7 +71,7 @@ void takeInChosenFile(platform::Services &services, Form2 &scratch, QString &las
         services.dialogs.inform(notTextFile);
 }
 
-void takeInDroppedFiles(platform::Services &services, Form2 &scratch, QListWidget &dropBox,
+void takeInDroppedFiles(platform::Services &services, QString &scratch, QListWidget &dropBox,
                         const QMimeData &data)
 {
     const QStringList files = platform::droppedFiles(data);

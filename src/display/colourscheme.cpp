@@ -18,4 +18,18 @@ QColor backgroundOf(const QWidget *box) { return box->palette().color(QPalette::
 
 QColor textColourOf(const QWidget *box) { return box->palette().color(QPalette::Text); }
 
+std::optional<ColourScheme> schemeToCopy(const QWidget *nameBox, const QWidget *commentBox)
+{
+    const auto same = [](const QColor &a, const QColor &b) { return a.rgb() == b.rgb(); };
+    std::optional<ColourScheme> scheme;
+    if (same(backgroundOf(nameBox), whiteOnBlack.background))
+        scheme = whiteOnBlack;
+    const QColor commentText = textColourOf(commentBox);
+    for (const ColourScheme &light : {lightCyanOnBlack, lightYellowOnBlack}) {
+        if (same(commentText, light.text))
+            scheme = light;
+    }
+    return scheme;
+}
+
 } // namespace display

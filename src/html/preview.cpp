@@ -16,13 +16,12 @@ namespace {
 const QString pageHead = QStringLiteral(
     "<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>");
 const QString pageFoot = QStringLiteral("</body></html>");
-const QString lineBreak = QStringLiteral("\r\n");
 
 } // namespace
 
 QString previewSource(const QString &comment)
 {
-    return pageHead + lineBreak + comment + lineBreak + pageFoot;
+    return pageHead + platform::crLf + comment + platform::crLf + pageFoot;
 }
 
 QString previewPage(QStringView source)

@@ -1,6 +1,7 @@
 #include "output/commentprint.h"
 
 #include "platform/dialogs.h"
+#include "platform/linereader.h"
 #include "platform/printer.h"
 #include "platform/services.h"
 
@@ -14,9 +15,9 @@ void printComment(platform::Services &services, const QString &title, const QStr
         services.dialogs.inform(QStringLiteral("プリンタが見つかりません。"));
         return;
     }
-    const QString newLine = QStringLiteral("\r\n");
     QString reason;
-    if (!services.printer.print(title + newLine + newLine + comment + newLine, &reason))
+    if (!services.printer.print(title + platform::crLf + platform::crLf + comment + platform::crLf,
+                                &reason))
         services.dialogs.inform(QStringLiteral("印刷できませんでした。\n理由: ") + reason);
 }
 

@@ -9,17 +9,15 @@ namespace platform {
 class Clipboard
 {
 public:
-    virtual ~Clipboard() = default;
-
     // Clears every format the clipboard holds, then puts the text on it as plain text.
-    virtual void putText(const QString &text);
+    void putText(const QString &text);
     // The same, with the text marked as a secret so that clipboard history tools do not keep it.
-    virtual void putSecretText(const QString &text);
-    virtual void clear();
+    void putSecretText(const QString &text);
+    void clear();
 
-    virtual bool hasText() const;
+    bool hasText() const;
     // The plain text on the clipboard; empty when it holds none (an image, say).
-    virtual QString text() const;
+    QString text() const;
 };
 
 } // namespace platform

@@ -15,10 +15,10 @@ void installJapaneseLook(QApplication &app)
         QApplication::installTranslator(translator);
 
     // Without these, fontconfig answers the Windows names with a Latin font.
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+    QFont::insertSubstitutions(QString::fromUtf8(gothicFace),
                                {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
                                 QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐ明朝"),
+    QFont::insertSubstitutions(QString::fromUtf8(minchoFace),
                                {QStringLiteral("IPAPMincho"), QStringLiteral("Noto Serif CJK JP"),
                                 QStringLiteral("IPAMincho")});
     // Windows' fixed-pitch bitmap font: a fixed-pitch face that holds Japanese.

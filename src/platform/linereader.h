@@ -5,6 +5,9 @@
 
 namespace platform {
 
+// The line break of every file the program writes and of every text it joins from lines.
+inline const QString crLf = QStringLiteral("\r\n");
+
 // The one rule by which every text file of the program is read line by line: a line ends at
 // CR LF or at a lone CR, and the break is not part of the line; a lone LF is an ordinary
 // character inside the line; a single break at the very end of the text adds no empty line.

@@ -1,6 +1,7 @@
 #include "platform/printer.h"
 
 #include "platform/dialogs.h"
+#include "platform/japaneselook.h"
 #include "platform/linereader.h"
 
 #include "platform/printjob.h"
@@ -16,13 +17,12 @@ namespace platform {
 
 namespace {
 
-// The program's Japanese face (mapped to a Japanese font where Windows' own is missing).
-const QString printFace = QStringLiteral("ＭＳ Ｐゴシック");
 constexpr double printPoints = 10;
 
 QFont printFont()
 {
-    QFont font(printFace);
+    // The program's Japanese face (mapped to a Japanese font where Windows' own is missing).
+    QFont font(QString::fromUtf8(gothicFace));
     font.setPointSizeF(printPoints);
     return font;
 }

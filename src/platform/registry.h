@@ -24,7 +24,6 @@ public:
     static constexpr std::uint32_t numberType = 4;       // REG_DWORD, little-endian
     static constexpr long success = 0;                   // ERROR_SUCCESS
     static constexpr long notFound = 2;                  // ERROR_FILE_NOT_FOUND
-    static constexpr long moreData = 234;                // ERROR_MORE_DATA
 
     virtual ~Registry() = default;
 

@@ -1,5 +1,7 @@
 #include "platform/textbox.h"
 
+#include "platform/linereader.h"
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -53,8 +55,8 @@ QString boxText(const QWidget *box)
     if (const auto *multiLine = qobject_cast<const QPlainTextEdit *>(box)) {
         // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
         QString text = multiLine->document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-        text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+        text.replace(QChar::ParagraphSeparator, crLf);
+        text.replace(QChar::LineSeparator, crLf);
         return text;
     }
     return qobject_cast<const QLineEdit *>(box)->text();

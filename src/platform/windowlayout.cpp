@@ -1,5 +1,7 @@
 #include "platform/windowlayout.h"
 
+#include "platform/japaneselook.h"
+
 namespace platform {
 
 void place(QWidget *control, Twips at)
@@ -10,7 +12,7 @@ void place(QWidget *control, Twips at)
 
 QFont japaneseFont(double points)
 {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(QString::fromUtf8(gothicFace));
     font.setPointSizeF(points);
     return font;
 }

@@ -56,7 +56,7 @@ template <typename Window> struct ButtonSpec
     const char *caption;
     const char *tooltip;
     Twips at;
-    void (Window::*onClick)(); // null: the command is not in this window yet
+    void (Window::*onClick)();
 };
 
 QWidget *addTextBoxTo(QWidget *window, bool multiLine, const char *name, Twips at);
@@ -92,8 +92,7 @@ template <typename Window, typename Specs> void addButtons(Window &window, const
     for (const ButtonSpec<Window> &entry : specs) {
         QPushButton *command =
             addButtonTo(&window, entry.name, entry.caption, entry.tooltip, entry.at);
-        if (entry.onClick)
-            QObject::connect(command, &QPushButton::clicked, &window, entry.onClick);
+        QObject::connect(command, &QPushButton::clicked, &window, entry.onClick);
         window.*entry.control = command;
     }
 }

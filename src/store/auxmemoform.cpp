@@ -1,8 +1,8 @@
 #include "store/auxmemoform.h"
 
-#include "app/form1.h"
 #include "cliptools/fieldtransfer.h"
 #include "display/colourscheme.h"
+#include "platform/fieldboxes.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "store/fieldgroup.h"
@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 
 #include <array>
-#include <optional>
 
 namespace {
 
@@ -34,35 +33,14 @@ constexpr std::array auxFields{
     AuxField{FieldKind::JoinedLines, "Ⅶが保存されました。"},
 };
 
-const QColor black(0, 0, 0);
-const QColor white(255, 255, 255);
-const QColor lightCyan(128, 255, 255);
-const QColor lightYellow(255, 255, 128);
-
-bool sameColour(const QColor &a, const QColor &b) { return a.rgb() == b.rgb(); }
-
-// The main window's colour scheme as an aux memo window takes it over, if it is one it knows:
-// white on black when the Name has a black background, otherwise light cyan or light yellow on
-// black after the Comment's text colour. None for the system's colours or black on white.
-std::optional<display::ColourScheme> schemeTakenOver(const Form1 &form1)
-{
-    std::optional<display::ColourScheme> scheme;
-    if (sameColour(display::backgroundOf(form1.Text1), black))
-        scheme = display::ColourScheme{black, white};
-    const QColor commentText = display::textColourOf(form1.Text7);
-    for (const QColor &light : {lightCyan, lightYellow}) {
-        if (sameColour(commentText, light))
-            scheme = display::ColourScheme{black, light};
-    }
-    return scheme;
-}
-
 } // namespace
 
-AuxMemoForm::AuxMemoForm(Form1 &mainWindow, platform::Services &services, const AuxMemoSetup &setup)
+AuxMemoForm::AuxMemoForm(QWidget &mainWindow, platform::Services &services,
+                         const AuxMemoSetup &setup, const QString &dataFolder,
+                         std::optional<display::ColourScheme> mainWindowScheme)
     : SecondaryWindow(mainWindow, QString::fromUtf8(setup.caption), setup.clientSize)
-    , form1_(mainWindow)
     , services_(services)
+    , mainWindowScheme_(std::move(mainWindowScheme))
 {
     buildLayout();
     std::vector<store::Field> fields;
@@ -73,8 +51,7 @@ AuxMemoForm::AuxMemoForm(Form1 &mainWindow, platform::Services &services, const 
         fields.push_back({boxes[static_cast<qsizetype>(i)], fileName, auxFields[i].kind,
                           QString::fromUtf8(auxFields[i].savedMessage)});
     }
-    fields_ =
-        std::make_unique<store::FieldGroup>(services_, mainWindow.dataFolder(), std::move(fields));
+    fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder, std::move(fields));
     Text7->setFocus();
     Form_Load();
 }
@@ -91,14 +68,11 @@ void AuxMemoForm::Form_Load()
 void AuxMemoForm::copyColourScheme()
 {
     // Taken over once: later changes in the main window reach the next opening only.
-    if (const auto scheme = schemeTakenOver(form1_))
-        display::applyScheme(fieldBoxes(), *scheme);
+    if (mainWindowScheme_)
+        display::applyScheme(fieldBoxes(), *mainWindowScheme_);
 }
 
-QList<QWidget *> AuxMemoForm::fieldBoxes() const
-{
-    return {Text1, Text2, Text3, Text4, Text5, Text6, Text7};
-}
+QList<QWidget *> AuxMemoForm::fieldBoxes() const { return platform::fieldBoxesOf(*this); }
 
 void AuxMemoForm::Command1_Click() { fields_->save(1); }
 void AuxMemoForm::Command2_Click() { fields_->save(2); }

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/secondarywindow.h"
+#include "platform/secondarywindow.h"
+
+#include "display/colourscheme.h"
 
 #include <memory>
+#include <optional>
 
-class Form1;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -36,7 +38,10 @@ public:
     static constexpr AuxMemoSetup Form3{"AUX Free Memo", {585, 346}, 11};   // 8775 by 5190 twips
     static constexpr AuxMemoSetup Form4{"AUX Free Memo 2", {580, 345}, 21}; // 8700 by 5175 twips
 
-    AuxMemoForm(Form1 &mainWindow, platform::Services &services, const AuxMemoSetup &setup);
+    // The window keeps its files in the Data folder and, when the main window shows a scheme the
+    // aux windows know, takes that scheme over.
+    AuxMemoForm(QWidget &mainWindow, platform::Services &services, const AuxMemoSetup &setup,
+                const QString &dataFolder, std::optional<display::ColourScheme> mainWindowScheme);
     ~AuxMemoForm() override;
 
     // Out of the main window's way, the main window's colour scheme, the aux fields.
@@ -84,7 +89,7 @@ private:
     void copyColourScheme();
     QList<QWidget *> fieldBoxes() const;
 
-    const Form1 &form1_;
     platform::Services &services_;
+    const std::optional<display::ColourScheme> mainWindowScheme_;
     std::unique_ptr<store::FieldGroup> fields_;
 };

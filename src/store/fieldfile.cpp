@@ -6,7 +6,7 @@ namespace store {
 
 QString fieldFileText(FieldKind kind, const QString &fieldText)
 {
-    return kind == FieldKind::SingleLine ? fieldText + QLatin1String("\r\n") : fieldText;
+    return kind == FieldKind::SingleLine ? fieldText + platform::crLf : fieldText;
 }
 
 QString fieldFromFileText(FieldKind kind, const QString &fileText)
@@ -15,7 +15,7 @@ QString fieldFromFileText(FieldKind kind, const QString &fileText)
     case FieldKind::SingleLine:
         return platform::joinLines(fileText, {});
     case FieldKind::JoinedLines:
-        return platform::joinLines(fileText, u"\r\n");
+        return platform::joinLines(fileText, platform::crLf);
     case FieldKind::WholeText:
         break;
     }

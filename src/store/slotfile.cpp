@@ -4,17 +4,11 @@
 
 namespace store {
 
-namespace {
-
-const QString lineBreak = QStringLiteral("\r\n");
-
-} // namespace
-
 QString slotFileText(const QStringList &fields)
 {
     QString text;
     for (const QString &field : fields)
-        text += field + lineBreak;
+        text += field + platform::crLf;
     return text;
 }
 
@@ -23,7 +17,7 @@ QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
     QStringList lines = platform::splitLines(text);
     QStringList fields = lines.mid(0, fieldCount - 1);
     fields.resize(fieldCount - 1);
-    fields.append(lines.mid(fieldCount - 1).join(lineBreak));
+    fields.append(lines.mid(fieldCount - 1).join(platform::crLf));
     return fields;
 }
 

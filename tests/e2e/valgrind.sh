@@ -4,7 +4,7 @@
 # program's own code. valgrind.supp holds what Qt, fontconfig and the X libraries do of their own.
 source "$(dirname "$0")/harness.sh"
 
-SUPPRESSIONS=$(dirname "$0")/valgrind.supp
+SUPPRESSIONS=$(cd "$(dirname "$0")" && pwd)/valgrind.supp
 LOG=${MEMCHECK_LOG:-$WORK/memcheck.log}
 PATIENCE=1200
 

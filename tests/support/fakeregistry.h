@@ -13,6 +13,7 @@ class FakeRegistry final : public platform::Registry
 public:
     static constexpr long accessDenied = 5;  // ERROR_ACCESS_DENIED
     static constexpr long invalidHandle = 6; // ERROR_INVALID_HANDLE
+    static constexpr long moreData = 234;    // ERROR_MORE_DATA
 
     void setValue(const QByteArray &keyPath, const QByteArray &name, std::uint32_t type,
                   const QByteArray &data);

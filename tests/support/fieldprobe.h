@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/fieldboxes.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -13,8 +15,7 @@ QStringList fieldTexts(const QList<QWidget *> &fields);
 
 template <typename Window> QList<QWidget *> fieldsOf(Window &window)
 {
-    return {window.Text1, window.Text2, window.Text3, window.Text4,
-            window.Text5, window.Text6, window.Text7};
+    return platform::fieldBoxesOf(window);
 }
 
 // Missing texts leave their fields empty.

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "platform/programwindow.h"
+
 #include <QPointer>
-#include <QWidget>
 
 // A window the user opens from the main window (the aux memo windows, the slot chooser, the
 // about box): modeless and without an owner, so the main window stays usable. When it loads it
 // takes the main window out of the always-on-top layer, so that it can stand in front of it;
 // closing it, by its own closing button or through the title bar, unloads it and puts the main
 // window back on top (unless the main window is itself going away).
-class SecondaryWindow : public QWidget
+class SecondaryWindow : public ProgramWindow
 {
     Q_OBJECT
 
@@ -28,12 +29,11 @@ public:
     }
 
 protected:
-    // A fixed-size window of the given client size on the main window's light grey.
+    // In the main window's font.
     SecondaryWindow(QWidget &mainWindow, const QString &caption, QSize clientSize);
 
     // Takes the main window out of the always-on-top layer; called when the window loads.
     void releaseMainWindow();
-    QWidget &mainWindow() const { return mainWindow_; }
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/module1.h"
+#include "platform/topmost.h"
 
 // Takes the main window out of the always-on-top layer for as long as it lives, so that a
 // platform dialog can stand in front of it, and puts the window back on top on every way out of
@@ -11,9 +11,9 @@ public:
     explicit TopmostPause(QWidget &mainWindow)
         : mainWindow_(mainWindow)
     {
-        Module1::SetTopmost(mainWindow_, 0);
+        platform::setStaysOnTop(mainWindow_, false);
     }
-    ~TopmostPause() { Module1::SetTopmost(mainWindow_, 1); }
+    ~TopmostPause() { platform::setStaysOnTop(mainWindow_, true); }
 
     TopmostPause(const TopmostPause &) = delete;
     TopmostPause &operator=(const TopmostPause &) = delete;
