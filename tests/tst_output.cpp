@@ -270,6 +270,19 @@ void OutputTest::printOnlyAfterOkAndWithAPrinter()
              (QStringList{printQuestion, u"印刷できませんでした。\n理由: 「"_s
                                              + program.printer.outputFile
                                              + u"」が印刷を受け付けませんでした。"_s}));
+
+    // A print server that takes the pages but refuses the job, with its reason.
+    program.printer.outputFile.clear();
+    program.printer.refusal = u"The printer or class is not currently accepting jobs."_s;
+    program.dialogs.shown.clear();
+    program.dialogs.confirmations = {true};
+    form.Command33_Click();
+    QCOMPARE(program.dialogs.shown,
+             (QStringList{printQuestion, u"印刷できませんでした。\n理由: 「"_s
+                                             + program.printer.pdfPath()
+                                             + u"」が印刷を受け付けませんでした。\n"
+                                               u"The printer or class is not currently accepting "
+                                               u"jobs."_s}));
 }
 
 QTEST_MAIN(OutputTest)

@@ -33,7 +33,7 @@ std::optional<QString> readQuoteMark(platform::Services &services, const QDir &d
     const std::optional<QString> text = platform::readTextFile(services, path);
     if (!text)
         return std::nullopt;
-    scratch = platform::joinLines(*text, {});
+    scratch = quoteMarkFrom(*text);
     return scratch;
 }
 
@@ -46,10 +46,17 @@ std::optional<QString> quotedLinesOf(platform::Services &services, const QString
     const std::optional<QString> text = platform::readTextFile(services, path);
     if (!text)
         return std::nullopt;
-    return platform::joinLines(*text, platform::crLf, mark, platform::LineRule::Clipboard);
+    return quotedLines(*text, mark);
 }
 
 } // namespace
+
+QString quoteMarkFrom(QStringView fileText) { return platform::joinLines(fileText, {}); }
+
+QString quotedLines(QStringView text, QStringView mark)
+{
+    return platform::joinLines(text, platform::crLf, mark, platform::LineRule::Clipboard);
+}
 
 void changeQuoteMark(platform::Services &services, const QString &dataFolder)
 {

@@ -8,6 +8,12 @@ struct Services;
 
 namespace cliptools {
 
+// The quote mark that a quote-mark file's text holds: its lines run together.
+QString quoteMarkFrom(QStringView fileText);
+
+// Every line of the text after the mark, the lines joined by CR LF; a lone LF ends a line too.
+QString quotedLines(QStringView text, QStringView mark);
+
 // ">Set": asks for a new quote mark and keeps it in "inyo.txt" of the Data folder, exactly as
 // typed; then clears the clipboard, as the prompt announces. An empty answer changes nothing.
 void changeQuoteMark(platform::Services &services, const QString &dataFolder);

@@ -21,14 +21,14 @@ const QString pageHead =
                    "<body text=#000000 bgcolor=#FFFFFF>");
 const QString pageFoot = QStringLiteral("</body></html>");
 
+} // namespace
+
 QString previewSource(const QString &comment)
 {
     return pageHead + platform::crLf + comment + platform::crLf + pageFoot;
 }
 
 QString previewPage(QStringView source) { return platform::joinLines(source, u"<br>\r\n"); }
-
-} // namespace
 
 void showPreview(platform::Services &services, const QString &dataFolder, QString comment,
                  QString &scratch)

@@ -2,10 +2,10 @@
 
 namespace platform {
 
-QStringList splitLines(QStringView text)
+QStringList splitLines(QStringView text, LineRule rule)
 {
     QStringList lines;
-    forEachLine(text, [&lines](QStringView line) { lines.append(line.toString()); });
+    forEachLine(text, [&lines](QStringView line) { lines.append(line.toString()); }, rule);
     return lines;
 }
 

@@ -57,7 +57,7 @@ qsizetype forEachLine(QStringView text, OnLine &&onLine, LineRule rule = LineRul
     return start;
 }
 
-QStringList splitLines(QStringView text);
+QStringList splitLines(QStringView text, LineRule rule = LineRule::File);
 
 // The lines of the text, each after the lead, joined by the separator. The result is allocated
 // once and filled line by line, so that a text of any size takes time in proportion to its length.

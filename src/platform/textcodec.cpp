@@ -78,6 +78,19 @@ std::optional<QStringConverter::Encoding> utf16WithoutBom(QByteArrayView bytes)
     return std::nullopt;
 }
 
+// Qt's UTF-16 decoder passes a surrogate without its partner through; it is no character, so it
+// becomes a replacement character, as a broken UTF-8 sequence does.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArray encodeText(QStringView text)
@@ -93,8 +106,9 @@ QByteArray encodeText(QStringView text)
 
 QString decodeText(QByteArrayView bytes)
 {
+    // Only the first mark is the file's: a text that begins with U+FEFF keeps it.
     if (bytes.startsWith(utf8Bom))
-        return QString::fromUtf8(bytes.sliced(utf8Bom.size()));
+        return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
     return decodeWindows31j(bytes);
 }
 
@@ -103,11 +117,11 @@ QString decodeForeignText(QByteArrayView bytes)
     if (bytes.startsWith(utf8Bom))
         return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
     if (bytes.startsWith(utf16LeBom))
-        return decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom);
+        return withoutLoneSurrogates(decodeAfterBom(QStringConverter::Utf16LE, bytes, utf16LeBom));
     if (bytes.startsWith(utf16BeBom))
-        return decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom);
+        return withoutLoneSurrogates(decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom));
     if (const auto encoding = utf16WithoutBom(bytes))
-        return decodeAfterBom(*encoding, bytes, {});
+        return withoutLoneSurrogates(decodeAfterBom(*encoding, bytes, {}));
     // Stateless: a sequence cut off at the end of the file is an error, not a pending character.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);

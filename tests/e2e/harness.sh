@@ -67,11 +67,15 @@ start_quillo() {
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
 
-# Runs the command until it succeeds, for up to ten seconds.
+# How long the program may take to show a window or to end, in tenths of a second: longer when
+# it runs under valgrind.
+PATIENCE=${PATIENCE:-100}
+
+# Runs the command until it succeeds, for up to PATIENCE tenths of a second.
 eventually() {
     local tries=0
     until "$@"; do
-        ((++tries < 100)) || return 1
+        ((++tries < PATIENCE)) || return 1
         sleep 0.1
     done
 }
@@ -80,7 +84,7 @@ eventually() {
 wait_for_window() {
     local id tries=0
     until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; do
-        ((++tries < 100)) || fail "no window titled /$1/ appeared"
+        ((++tries < PATIENCE)) || fail "no window titled /$1/ appeared"
         sleep 0.1
     done
     echo "$id"
@@ -253,7 +257,7 @@ expect_clipboard() {
 wait_for_exit() {
     local tries=0
     while kill -0 "$APP_PID" 2>/dev/null; do
-        ((++tries < 100)) || fail "the program did not end"
+        ((++tries < PATIENCE)) || fail "the program did not end"
         sleep 0.1
     done
     APP_PID=
