@@ -5,7 +5,8 @@ namespace platform {
 QStringList splitLines(QStringView text, LineRule rule)
 {
     QStringList lines;
-    forEachLine(text, [&lines](QStringView line) { lines.append(line.toString()); }, rule);
+    forEachLine(
+        text, [&lines](QStringView line) { lines.append(line.toString()); }, rule);
     return lines;
 }
 
