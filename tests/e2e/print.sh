@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # "Print" through a real print server: a CUPS scheduler of the test's own, on a private socket
 # and configuration, with a cups-pdf printer whose output folder lies in the test's folder. A
-# Comment of 120 lines comes out as a PDF file of more than one page; without a scheduler, or with
-# one that has no printer, the program says there is no printer; a printer that rejects jobs gives
-# the failure message. Needs root: the scheduler runs backends like cups-pdf as root only, and its
+# Comment of 120 lines comes out as a PDF file of more than one page, with no message; without a
+# scheduler, with one that has no printer, and with a printer that rejects jobs, a message follows
+# (the "no printer" and the failure message, whose texts tst_output checks). Needs root: the scheduler runs backends like cups-pdf as root only, and its
 # configuration file is replaced inside a mount namespace of the scheduler's own, so that the
 # system's CUPS stays as it was.
 source "$(dirname "$0")/harness.sh"
