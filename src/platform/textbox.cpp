@@ -80,6 +80,8 @@ QLineEdit *makeSingleLineBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setMaxLength(std::numeric_limits<int>::max());
+    // Selected text drags out to another field. Qt's line edit drags a copy: the text stays.
+    box->setDragEnabled(true);
     return box;
 }
 
