@@ -88,7 +88,7 @@ void quoteClipboardText(platform::Services &services, const QString &dataFolder,
         scratch.quoted.clear();
         scratch.clipboardText.clear();
         scratch.quoteMark.clear();
-        if (services.files.isPresentFile(working))
+        if (services.files.exists(working))
             platform::deleteFile(services, working);
     });
 
