@@ -28,7 +28,9 @@ template <typename OnChunk> void decodeWindows31jChunks(QByteArrayView bytes, On
         onChunk(decoder.decode(bytes.sliced(at, std::min(chunkSize, bytes.size() - at))));
     // A lead byte left at the very end is a character cut off: a NUL after it makes the decoder
     // give it up as a replacement character instead of dropping it, and the NUL goes again.
-    onChunk(QString(decoder.decode(QByteArrayView("", 1))).chopped(1));
+    if (const QString end = QString(decoder.decode(QByteArrayView("", 1))).chopped(1);
+        !end.isEmpty())
+        onChunk(end);
 }
 
 QString decodeWindows31j(QByteArrayView bytes)
