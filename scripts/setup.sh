@@ -1,14 +1,30 @@
-# Shared by run.sh and test.sh: installs the packages that are missing and builds the program.
-# Quiet when everything is in place; loud, with the log, when a step fails.
+# Shared by run.sh, test.sh and package.sh: installs the packages that are missing and builds the
+# program. Quiet when everything is in place; loud, with the log, when a step fails.
 
 BUILD_DIR=${BUILD_DIR:-build}
+# The clang build with AddressSanitizer, UndefinedBehaviorSanitizer and the fuzz targets.
+SANITIZE_DIR=${SANITIZE_DIR:-build-sanitize}
 
-# Compiler, Qt, Qt's Japanese texts, and Japanese fonts for the window.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n
-    fonts-ipafont-gothic fonts-ipafont-mincho)
+# Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, the CUPS library the printout
+# goes through, the renderer of the icon, and the X client library headers the start-up benchmark
+# builds against.
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libcups2-dev libxcb1-dev
+    fonts-ipafont-gothic fonts-ipafont-mincho librsvg2-bin)
+# The Debian package: its library dependencies come from dpkg-shlibdeps, which CPack finds with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
 # A real X server with a window manager, and the tools that drive it like a person.
-# poppler-utils reads printouts back from PDF files.
-TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils)
+# poppler-utils reads printouts back from PDF files; weston with Xwayland and Qt's Wayland plugin
+# make the Wayland session the program is tried in; a session bus with the accessibility bus and
+# its Python bindings read the windows as a screen reader does; Chromium renders the preview page.
+# The package's checks: Debian's (lintian), the desktop's (entry, metadata) and the manual page's.
+# A print server of the test's own with a printer that writes PDF files (through Ghostscript);
+# valgrind watches the real program start and end.
+TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils
+    weston xwayland qt6-wayland dbus at-spi2-core python3-pyatspi chromium
+    "${PACKAGE_PACKAGES[@]}" lintian desktop-file-utils appstream man-db
+    cups cups-client cups-bsd printer-driver-cups-pdf ghostscript valgrind)
+# clang with its sanitizer and libFuzzer runtimes.
+SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=() package
@@ -53,4 +69,12 @@ quietly() {
 build() {
     [ -f "$BUILD_DIR/CMakeCache.txt" ] || quietly cmake -S . -B "$BUILD_DIR" -DQUILLO_WARNINGS_AS_ERRORS=ON
     quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# The libraries, the headless tests and the fuzz targets, built by clang with the sanitizers.
+build_sanitized() {
+    [ -f "$SANITIZE_DIR/CMakeCache.txt" ] \
+        || quietly cmake -S . -B "$SANITIZE_DIR" -DCMAKE_CXX_COMPILER=clang++ \
+            -DQUILLO_SANITIZE=ON -DQUILLO_FUZZ=ON
+    quietly cmake --build "$SANITIZE_DIR" --parallel "$(nproc)"
 }

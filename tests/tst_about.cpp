@@ -82,6 +82,7 @@ void AboutTest::passLabelOpensTheAboutBox()
     QCOMPARE(box->cmdOK->text(), u"OK"_s);
     QVERIFY(box->cmdOK->isDefault());
     QCOMPARE(box->cmdSysInfo->text(), u"ｼｽﾃﾑ情報(&S)..."_s);
+    QVERIFY(!box->picIcon->pixmap().isNull());
     QCOMPARE(box->picIcon->pixmap().toImage(), programIcon().pixmap(32).toImage());
     QCOMPARE(box->size(), QSize(382, 184));
     QCOMPARE(box->minimumSize(), box->maximumSize());

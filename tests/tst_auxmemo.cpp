@@ -121,6 +121,18 @@ void AuxMemoTest::twinWindows()
     QCOMPARE(memo.focusWidget(), memo.Text7);
     QCOMPARE(nextTabStop(memo.Text7), memo.Text1);
     QCOMPARE(nextTabStop(memo.Text5), memo.Text6);
+    // Tab and Shift+Tab leave field Ⅶ with the keyboard; Ctrl+Tab types a tab into it.
+    memo.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&memo));
+    typeText(memo, u"7"_s);
+    pressKey(memo, Qt::Key_Tab);
+    QCOMPARE(memo.focusWidget(), memo.Text1);
+    typeText(memo, u"1"_s);
+    pressKey(memo, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(memo.focusWidget(), memo.Text7);
+    pressKey(memo, Qt::Key_Tab, Qt::ControlModifier);
+    typeText(memo, u"x"_s);
+    QCOMPARE(textsOf(memo), (QStringList{u"1"_s, {}, {}, {}, {}, {}, u"7\tx"_s}));
 }
 
 void AuxMemoTest::firstOpeningIsEmpty()

@@ -1,7 +1,9 @@
+#include "platform/datafolder.h"
 #include "support/testprogram.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using Step = FaultyFileSystem::Step;
@@ -17,6 +19,7 @@ private slots:
     void newFilesAndFoldersAreOwnerOnly();
     void presenceMeansAnOrdinaryFile();
     void readReportsWhy();
+    void dataBesideTheProgramUnlessInstalled();
 };
 
 void FileSystemTest::writeReplacesWholeFile()
@@ -84,6 +87,31 @@ void FileSystemTest::readReportsWhy()
     QString reason;
     QVERIFY(!program.files.read(program.dataPath("none.txt"), &reason));
     QVERIFY(!reason.isEmpty());
+}
+
+void FileSystemTest::dataBesideTheProgramUnlessInstalled()
+{
+    QTemporaryDir root;
+    const QString dataHome = root.filePath(QStringLiteral("data home"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const QString prefix = root.filePath(QStringLiteral("usr"));
+    const QString bin = prefix + QStringLiteral("/bin");
+    QVERIFY(QDir().mkpath(bin));
+
+    // A folder the program may write to, such as the build's: Data lies beside the program.
+    QCOMPARE(platform::dataFolderFor(bin), bin + QStringLiteral("/Data"));
+
+    // Installed there with its menu entry, even where it may write (root's /usr/bin): Data goes
+    // to the user's data folder, whose Quillo folder is made ready for it.
+    const QString applications = prefix + QStringLiteral("/share/applications");
+    QVERIFY(QDir().mkpath(applications));
+    QFile entry(applications + QStringLiteral("/io.github.quillo.quillo.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    QCOMPARE(platform::dataFolderFor(bin), dataHome + QStringLiteral("/Quillo/Data"));
+    QVERIFY(QFileInfo(dataHome + QStringLiteral("/Quillo")).isDir());
+    QVERIFY(!QFileInfo::exists(dataHome + QStringLiteral("/Quillo/Data")));
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_GUILESS_MAIN(FileSystemTest)

@@ -151,6 +151,27 @@ void Form1Test::focusStartsOnTitleAndFollowsTheFields()
     // The fields come before every other control.
     for (QWidget *w = nextTabStop(form.Text4); w != form.Text6; w = nextTabStop(w))
         QVERIFY(!order.contains(w));
+
+    // Tab walks that order with the keyboard, out of the Comment too, and Shift+Tab walks back.
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QStringList typed{u"c"_s, u"n"_s, u"m"_s}; // into Comment, Name and Mail
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        pressKey(form, Qt::Key_Tab);
+        QCOMPARE(form.focusWidget(), order[i]);
+        typeText(form, typed.value(i - 1));
+    }
+    for (qsizetype i = order.size() - 2; i >= 0; --i) {
+        pressKey(form, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(form.focusWidget(), order[i]);
+    }
+    QCOMPARE(textsOf(form), (QStringList{u"n"_s, u"m"_s, {}, {}, {}, {}, u"c"_s}));
+    // Ctrl+Tab types a tab into the Comment and keeps the focus there.
+    pressKey(form, Qt::Key_Tab);
+    pressKey(form, Qt::Key_End, Qt::ControlModifier);
+    pressKey(form, Qt::Key_Tab, Qt::ControlModifier);
+    typeText(form, u"d"_s);
+    QCOMPARE(form.focusWidget(), form.Text7);
+    QCOMPARE(form.Text7->toPlainText(), u"c\td"_s);
 }
 
 void Form1Test::firstStartCreatesPrivateDataFolder()

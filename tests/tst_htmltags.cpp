@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -79,7 +80,7 @@ private slots:
     void fontTagSizesAndColours();
     void fontTagWrapsTheClipboardTextWhole();
     void fontTagRefusals();
-    void fontTagOfImageOnlyClipboard();
+    void fontTagOfClipboardWithoutText();
     void fontTagCancelledColourDialog();
     void colourDialogOpensOnTheLastChoice();
 };
@@ -264,14 +265,30 @@ void HtmlTagsTest::fontTagRefusals()
     }
 }
 
-void HtmlTagsTest::fontTagOfImageOnlyClipboard()
+void HtmlTagsTest::fontTagOfClipboardWithoutText()
 {
+    // An image, or a URL list as a file manager leaves when a file is copied: an empty tag.
+    auto *urls = new QMimeData;
+    urls->setUrls({QUrl(u"file:///home/taro/post.txt"_s)});
+    auto *image = new QMimeData;
+    image->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    for (QMimeData *data : {image, urls}) {
+        Run run({u"3"_s});
+        run.program.colourDialog.answers = {Qt::blue};
+        clipboard().setMimeData(data);
+        run.form().Command30_Click();
+        QCOMPARE(clipboard().text(), u"<Font Size=3 color=\"#0000FF\"></font>"_s);
+        QCOMPARE(clipboardFormats(), QStringList{u"text/plain"_s});
+    }
+
+    // Plain text with its charset named is text.
     Run run({u"3"_s});
     run.program.colourDialog.answers = {Qt::blue};
-    clipboard().setImage(QImage(4, 4, QImage::Format_RGB32));
+    auto *text = new QMimeData;
+    text->setData(u"text/plain;charset=utf-8"_s, u"文字"_s.toUtf8());
+    clipboard().setMimeData(text);
     run.form().Command30_Click();
-    QCOMPARE(clipboard().text(), u"<Font Size=3 color=\"#0000FF\"></font>"_s);
-    QCOMPARE(clipboardFormats(), QStringList{u"text/plain"_s});
+    QCOMPARE(clipboard().text(), u"<Font Size=3 color=\"#0000FF\">文字</font>"_s);
 }
 
 void HtmlTagsTest::fontTagCancelledColourDialog()

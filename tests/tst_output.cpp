@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "platform/japaneselook.h"
+#include "support/filecontent.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -20,14 +21,6 @@ const QString namePrompt = u"Commentを名前をつけてﾃﾞｽｸﾄｯﾌ�
                            u"ﾌｧｲﾙ名を入力してください。(拡張子は不要です）"_s;
 const QString exported = u"Commentがﾃﾞｽｸﾄｯﾌﾟに出力されました"_s;
 const QString printQuestion = u"Comment を印刷しますか？"_s;
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
 
 QStringList filesIn(const QString &folder)
 {
@@ -277,6 +270,19 @@ void OutputTest::printOnlyAfterOkAndWithAPrinter()
              (QStringList{printQuestion, u"印刷できませんでした。\n理由: 「"_s
                                              + program.printer.outputFile
                                              + u"」が印刷を受け付けませんでした。"_s}));
+
+    // A print server that takes the pages but refuses the job, with its reason.
+    program.printer.outputFile.clear();
+    program.printer.refusal = u"The printer or class is not currently accepting jobs."_s;
+    program.dialogs.shown.clear();
+    program.dialogs.confirmations = {true};
+    form.Command33_Click();
+    QCOMPARE(program.dialogs.shown,
+             (QStringList{printQuestion, u"印刷できませんでした。\n理由: 「"_s
+                                             + program.printer.pdfPath()
+                                             + u"」が印刷を受け付けませんでした。\n"
+                                               u"The printer or class is not currently accepting "
+                                               u"jobs."_s}));
 }
 
 QTEST_MAIN(OutputTest)

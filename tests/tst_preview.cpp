@@ -18,7 +18,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray head =
-    "<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>";
+    "<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head><body text=#000000 "
+    "bgcolor=#FFFFFF>";
 const QByteArray foot = "</body></html>";
 
 // A folder that stands in for PATH while it lives, holding the desktop's page opener, xdg-open,

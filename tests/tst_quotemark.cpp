@@ -50,7 +50,7 @@ private slots:
     void scratchTextsAndWorkingFileWhileTheMessageIsShown();
     void setMarkStoresItAndClearsClipboard();
     void setMarkCancelledChangesNothing();
-    void noTextOnClipboard();
+    void onlyPlainTextCountsAsText();
     void emptyClipboardTextEndsQuietly();
     void workingFileGoneWhenWritingFails();
     void workingFileGoneWhenReadingFails();
@@ -65,8 +65,16 @@ void QuoteMarkTest::everyLineGetsTheMark_data()
     QTest::newRow("one line") << u"abc"_s << u">abc"_s;
     QTest::newRow("only CR LF") << u"\r\n"_s << u">"_s;
     QTest::newRow("two breaks at the end") << u"a\r\n\r\n"_s << u">a\r\n>"_s;
-    QTest::newRow("lone LF stays inside the line") << u"a\nb\n"_s << u">a\nb\n"_s;
     QTest::newRow("lone CR ends a line") << u"a\rb\r"_s << u">a\r\n>b"_s;
+    // As browsers outside Windows copy lines: separated by LF alone.
+    QTest::newRow("LF only") << u"一行目\n二行目\n三行目"_s << u">一行目\r\n>二行目\r\n>三行目"_s;
+    QTest::newRow("a final LF") << u"a\nb\n"_s << u">a\r\n>b"_s;
+    QTest::newRow("two final LFs") << u"a\nb\n\n"_s << u">a\r\n>b\r\n>"_s;
+    QTest::newRow("empty line between LFs") << u"a\n\nb"_s << u">a\r\n>\r\n>b"_s;
+    QTest::newRow("only LF") << u"\n"_s << u">"_s;
+    QTest::newRow("mixed breaks") << u"a\r\nb\nc\rd\n\re\r\n\n"_s
+                                  << u">a\r\n>b\r\n>c\r\n>d\r\n>\r\n>e\r\n>"_s;
+    QTest::newRow("LF before CR LF") << u"a\n\r\n"_s << u">a\r\n>"_s;
     QTest::newRow("blanks kept") << u"  a \r\n\t"_s << u">  a \r\n>\t"_s;
     QTest::newRow("outside Windows-31J") << u"投稿😀\r\n10\u301C20"_s << u">投稿😀\r\n>10\u301C20"_s;
 }
@@ -101,6 +109,8 @@ void QuoteMarkTest::markComesFromQuoteMarkFile_data()
     QTest::newRow("Windows-31J") << QByteArray("\x81\x84\r\n") << u"＞a\r\n＞b"_s;
     QTest::newRow("empty file: no mark") << QByteArray() << u"a\r\nb"_s;
     QTest::newRow("two lines run together") << QByteArray("|\r\n> \r\n") << u"|> a\r\n|> b"_s;
+    // The quote-mark file is read by the rule of every file: a lone LF is part of the mark.
+    QTest::newRow("lone LF inside the mark") << QByteArray("|\n>\r\n") << u"|\n>a\r\n|\n>b"_s;
 }
 
 void QuoteMarkTest::markComesFromQuoteMarkFile()
@@ -150,11 +160,13 @@ void QuoteMarkTest::scratchTextsAndWorkingFileWhileTheMessageIsShown()
 
     // Without a quote-mark file the mark is ">", and nothing is collected from a file.
     QVERIFY(QFile::remove(program.dataPath("inyo.txt")));
-    clipboard().setText(u"c"_s);
+    // The working file holds the clipboard text as it is, its lone LF too.
+    clipboard().setText(u"c\nd"_s);
     program.dialogs.whileShown = [&](const QString &) {
         ++shown;
         QCOMPARE(form.form2().Text3, QString());
-        QCOMPARE(form.form2().Text1, u">c"_s);
+        QCOMPARE(form.form2().Text1, u">c\r\n>d"_s);
+        QCOMPARE(program.readData("res.txt"), QByteArray("c\nd"));
     };
     form.Command20_Click();
     QCOMPARE(shown, 2);
@@ -202,19 +214,30 @@ void QuoteMarkTest::setMarkCancelledChangesNothing()
     QCOMPARE(clipboard().text(), u"kept"_s);
 }
 
-void QuoteMarkTest::noTextOnClipboard()
+void QuoteMarkTest::onlyPlainTextCountsAsText()
 {
-    TestProgram program;
-    program.writeData("res.txt", "left behind");
-    Form1 &form = program.start();
-    form.form2().Text1 = u"kept"_s;
-    putOnClipboard(u"image/png"_s, "\x89PNG");
-    form.Command20_Click();
+    // An image, or a URL list as a file manager leaves when a file is copied: no text.
+    for (const QString &format : {u"image/png"_s, u"text/uri-list"_s}) {
+        TestProgram program;
+        program.writeData("res.txt", "left behind");
+        Form1 &form = program.start();
+        form.form2().Text1 = u"kept"_s;
+        putOnClipboard(format, "file:///home/taro/post.txt\r\n");
+        form.Command20_Click();
 
-    QCOMPARE(program.dialogs.shown, QStringList{noText});
-    QCOMPARE(clipboard().mimeData()->formats(), QStringList{u"image/png"_s});
-    QCOMPARE(program.readData("res.txt"), QByteArray("left behind"));
-    QCOMPARE(form.form2().Text1, u"kept"_s);
+        QCOMPARE(program.dialogs.shown, QStringList{noText});
+        QCOMPARE(clipboard().mimeData()->formats(), QStringList{format});
+        QCOMPARE(program.readData("res.txt"), QByteArray("left behind"));
+        QCOMPARE(form.form2().Text1, u"kept"_s);
+    }
+
+    // Plain text with its charset named is text.
+    TestProgram program;
+    Form1 &form = program.start();
+    putOnClipboard(u"text/plain;charset=utf-8"_s, u"引用\r\n行"_s.toUtf8());
+    form.Command20_Click();
+    QCOMPARE(program.dialogs.shown, QStringList{quoted});
+    QCOMPARE(clipboard().text(), u">引用\r\n>行"_s);
 }
 
 void QuoteMarkTest::emptyClipboardTextEndsQuietly()

@@ -50,6 +50,10 @@ void TextCodecTest::textOutsideWindows31jBecomesUtf8WithBom_data()
     QTest::newRow("wave dash of Linux") << u"10\u301C20"_s;
     QTest::newRow("yen sign") << u"\u00A5100"_s;
     QTest::newRow("minus sign") << u"\u22121"_s;
+    // A zero-width no-break space at the start, pasted from a web page: kept, not taken for a
+    // second byte-order mark.
+    QTest::newRow("leading U+FEFF") << u"\uFEFFRe: 投稿"_s;
+    QTest::newRow("only U+FEFF") << u"\uFEFF"_s;
 }
 
 void TextCodecTest::textOutsideWindows31jBecomesUtf8WithBom()

@@ -122,6 +122,12 @@ void TextFileIntakeTest::foreignEncodings_data()
     QTest::newRow("UTF-16 BE") << QByteArray("\xfe\xff\x30\x42\0\r\0\n\0b", 10) << u"あ\r\nb"_s;
     QTest::newRow("UTF-16 with an odd byte at the end")
         << QByteArray("\xff\xfe\x42\x30\x41", 5) << u"あ\uFFFD"_s;
+    // Halves of a surrogate pair without their partner are no characters.
+    QTest::newRow("UTF-16 LE with lone surrogates")
+        << QByteArray("\xff\xfe\x00\xd8\x41\x00\x00\xdc\x3d\xd8\x00\xde", 12)
+        << u"\uFFFDA\uFFFD😀"_s;
+    QTest::newRow("UTF-16 BE ending in a high surrogate")
+        << QByteArray("\xfe\xff\x00\x41\xd8\x3d", 6) << u"A\uFFFD"_s;
     QTest::newRow("ASCII") << QByteArray("plain\r\n") << u"plain"_s;
     // Valid UTF-8 up to a sequence cut off by the end of the file: Windows-31J, not lost.
     QTest::newRow("Windows-31J like cut-off UTF-8") << QByteArray("abc\xe9\x82") << u"abc驍"_s;

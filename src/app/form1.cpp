@@ -39,6 +39,21 @@ std::vector<store::Field> fieldTable(Form1 &form)
     };
 }
 
+// Every file the program writes into the Data folder: the fields, the aux memos, the snapshot
+// slots, the quote mark and its working file, and the preview.
+QStringList dataFileNames()
+{
+    QStringList names{QStringLiteral("inyo.txt"), QStringLiteral("res.txt"),
+                      QStringLiteral("check.txt"), QStringLiteral("check.html")};
+    for (int n = 1; n <= 7; ++n) {
+        for (int first : {0, 10, 20})
+            names.append(QStringLiteral("%1.txt").arg(first + n));
+    }
+    for (int slot = 1; slot <= 8; ++slot)
+        names.append(QStringLiteral("save%1.txt").arg(slot));
+    return names;
+}
+
 } // namespace
 
 Form1::Form1(platform::Services &services)
@@ -60,6 +75,7 @@ void Form1::Form_Load()
 {
     Module1::SetTopmost(*this, 1);
     ensureDataFolder();
+    services_.files.removeWriteLeftovers(dataFolder_, dataFileNames());
     fields_->load(false);
 }
 

@@ -39,7 +39,8 @@ public:
     explicit Form1(platform::Services &services);
     ~Form1() override;
 
-    // Start-up: always on top (which shows the window), the Data folder, the field load.
+    // Start-up: always on top (which shows the window), the Data folder without what a crash
+    // left of a save, the field load.
     void Form_Load();
 
     QString dataFolder() const { return dataFolder_; }

@@ -56,19 +56,19 @@ constexpr Twips labelBox(int left, int top, int width, int height = fieldHeight)
 
 constexpr std::array labels{
     LabelSpec{&Form1::Label1, "Label1", "Name", nullptr, labelPoints, labelBox(195, 90, 600),
-              &Form1::Label1_Click},
+              &Form1::Label1_Click, "Text1"},
     LabelSpec{&Form1::Label2, "Label2", "Mail", nullptr, labelPoints, labelBox(195, 510, 600),
-              &Form1::Label2_Click},
+              &Form1::Label2_Click, "Text2"},
     LabelSpec{&Form1::Label3, "Label3", "ID", nullptr, labelPoints, labelBox(5025, 150, 405),
-              &Form1::Label3_Click},
+              &Form1::Label3_Click, "Text3"},
     LabelSpec{&Form1::Label4, "Label4", "Pass", "Click Me!!", labelPoints, labelBox(4920, 510, 510),
-              &Form1::Label4_Click},
+              &Form1::Label4_Click, "Text4"},
     LabelSpec{&Form1::Label5, "Label5", "Home", nullptr, labelPoints, labelBox(195, 930, 600),
-              &Form1::Label5_Click},
+              &Form1::Label5_Click, "Text5"},
     LabelSpec{&Form1::Label6, "Label6", "Title", nullptr, largeLabelPoints,
-              labelBox(180, 1380, 615), &Form1::Label6_Click},
+              labelBox(180, 1380, 615), &Form1::Label6_Click, "Text6"},
     LabelSpec{&Form1::Label7, "Label7", "Comm.", nullptr, largeLabelPoints,
-              labelBox(195, 1830, 825), &Form1::Label7_Click},
+              labelBox(195, 1830, 825), &Form1::Label7_Click, "Text7"},
     LabelSpec{&Form1::Label8, "Label8", "Screen Font Size", nullptr, 0,
               labelBox(5025, 5655, 1335, optionHeight), nullptr},
     LabelSpec{&Form1::Label9, "Label9", "Screen Font Name", nullptr, 0,
@@ -249,7 +249,9 @@ void Form1::buildLayout()
 
     Line1 = new QFrame(this);
     describe(Line1, "Line1", nullptr);
-    Line1->setFrameShape(QFrame::VLine);
-    Line1->setFrameShadow(QFrame::Plain);
+    // Filled in the text colour rather than drawn as a frame line, which falls between the pixels
+    // at a scale factor such as 150 %.
+    Line1->setAutoFillBackground(true);
+    Line1->setBackgroundRole(QPalette::WindowText);
     place(Line1, divider);
 }

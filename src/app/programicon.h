@@ -3,5 +3,5 @@
 #include <QIcon>
 
 // The program's icon, which the window manager shows for its windows and the about box beside
-// its title: a memo pad. It is drawn, so that it stays sharp at every size without picture files.
+// its title: a memo pad, the same picture the desktop shows in its menu.
 QIcon programIcon();

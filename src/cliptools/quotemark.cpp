@@ -33,11 +33,12 @@ std::optional<QString> readQuoteMark(platform::Services &services, const QDir &d
     const std::optional<QString> text = platform::readTextFile(services, path);
     if (!text)
         return std::nullopt;
-    scratch = platform::joinLines(*text, {});
+    scratch = quoteMarkFrom(*text);
     return scratch;
 }
 
-// The working file read back line by line, every line after the mark. The file's text is let go
+// The working file read back line by line, every line after the mark. It holds the clipboard
+// text, so its lines end where the clipboard's do, at a lone LF too. The file's text is let go
 // on return, so that a large text is held no more often than needed.
 std::optional<QString> quotedLinesOf(platform::Services &services, const QString &path,
                                      const QString &mark)
@@ -45,10 +46,17 @@ std::optional<QString> quotedLinesOf(platform::Services &services, const QString
     const std::optional<QString> text = platform::readTextFile(services, path);
     if (!text)
         return std::nullopt;
-    return platform::joinLines(*text, platform::crLf, mark);
+    return quotedLines(*text, mark);
 }
 
 } // namespace
+
+QString quoteMarkFrom(QStringView fileText) { return platform::joinLines(fileText, {}); }
+
+QString quotedLines(QStringView text, QStringView mark)
+{
+    return platform::joinLines(text, platform::crLf, mark, platform::LineRule::Clipboard);
+}
 
 void changeQuoteMark(platform::Services &services, const QString &dataFolder)
 {

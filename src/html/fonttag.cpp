@@ -10,14 +10,6 @@
 
 namespace html {
 
-namespace {
-
-const QString sizePrompt =
-    QStringLiteral("Font Size を 1～7の絶対指定あるいは ±1～6の相対指定で入力してください。\r\n"
-                   "\r\n"
-                   "無入力およびｷｬﾝｾﾙの場合、ﾌｫﾝﾄｻｲｽﾞは設定されません。\r\n"
-                   "引き続きﾌｫﾝﾄｶﾗｰの設定に進みます。");
-
 QString fontTag(const QString &size, const QColor &colour, const QString &text)
 {
     const QString sizeLabel = size.isEmpty() ? QString() : QStringLiteral("Size=");
@@ -25,6 +17,14 @@ QString fontTag(const QString &size, const QColor &colour, const QString &text)
            + colour.name(QColor::HexRgb).toUpper() + QStringLiteral("\">") + text
            + QStringLiteral("</font>");
 }
+
+namespace {
+
+const QString sizePrompt =
+    QStringLiteral("Font Size を 1～7の絶対指定あるいは ±1～6の相対指定で入力してください。\r\n"
+                   "\r\n"
+                   "無入力およびｷｬﾝｾﾙの場合、ﾌｫﾝﾄｻｲｽﾞは設定されません。\r\n"
+                   "引き続きﾌｫﾝﾄｶﾗｰの設定に進みます。");
 
 void wrapClipboardText(platform::Services &services, QString &scratch)
 {

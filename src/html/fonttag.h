@@ -2,11 +2,16 @@
 
 #include <QString>
 
+class QColor;
+
 namespace platform {
 struct Services;
 }
 
 namespace html {
+
+// <Font Size=size color="#RRGGBB">text</font>; without a size, no "Size=" either.
+QString fontTag(const QString &size, const QColor &colour, const QString &text);
 
 // Font: wraps the clipboard text in a font tag with the size the user types (as typed; no
 // "Size=" when none is typed) and the colour the user chooses ("#RRGGBB" in capitals), e.g.

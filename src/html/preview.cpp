@@ -13,30 +13,33 @@ namespace html {
 
 namespace {
 
-const QString pageHead = QStringLiteral(
-    "<html><head><title>Quillo.html</title></head><body text=#000000 bgcolor=#FFFFFF>");
+// The page names its encoding: without it, browsers outside a Japanese Windows guess, and take a
+// short line of half-width kana for Cyrillic. A page written as UTF-8 starts with a byte-order
+// mark, which browsers follow before any declaration.
+const QString pageHead =
+    QStringLiteral("<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head>"
+                   "<body text=#000000 bgcolor=#FFFFFF>");
 const QString pageFoot = QStringLiteral("</body></html>");
+
+} // namespace
 
 QString previewSource(const QString &comment)
 {
     return pageHead + platform::crLf + comment + platform::crLf + pageFoot;
 }
 
-QString previewPage(QStringView source)
-{
-    return platform::splitLines(source).join(QStringView(u"<br>\r\n"));
-}
+QString previewPage(QStringView source) { return platform::joinLines(source, u"<br>\r\n"); }
 
-} // namespace
-
-void showPreview(platform::Services &services, const QString &dataFolder, const QString &comment,
+void showPreview(platform::Services &services, const QString &dataFolder, QString comment,
                  QString &scratch)
 {
     const QDir data(dataFolder);
-    const QString source = previewSource(comment);
+    QString source = previewSource(comment);
+    comment.clear(); // the source holds it now: a large Comment is not kept twice over
     if (!platform::writeTextFile(services, data.filePath(QStringLiteral("check.txt")), source))
         return;
     scratch = previewPage(source);
+    source.clear();
     const QString page = data.filePath(QStringLiteral("check.html"));
     if (!platform::writeTextFile(services, page, scratch))
         return;

@@ -15,6 +15,8 @@ constexpr QStringView linkOpener = u"<a href=";
 constexpr QStringView imageOpener = u"<img src=";
 constexpr QStringView linkEnd = u"</a>";
 
+} // namespace
+
 QString tagFor(const TagRecipe &recipe, const QString &address, const QString &siteName)
 {
     const QString target =
@@ -33,8 +35,6 @@ QString tagFor(const TagRecipe &recipe, const QString &address, const QString &s
     return recipe.opener.toString() + u'"' + target + u'"' + u'>' + content
            + recipe.closer.toString();
 }
-
-} // namespace
 
 const TagRecipe linkTag{.addressPrompt = u"URLを入力してください。",
                         .siteNamePrompt = u"サイト名を入力してください。",

@@ -27,6 +27,10 @@ extern const TagRecipe linkTag;  // "Link"
 extern const TagRecipe imageTag; // "Image"
 extern const TagRecipe mailTag;  // "mail"
 
+// The finished tag: the opener, the address (after the scheme) in double quotes, ">", what the
+// tag shows and the closer.
+QString tagFor(const TagRecipe &recipe, const QString &address, const QString &siteName);
+
 // Asks for the address (and the site name) in input boxes and puts the finished tag on the
 // clipboard. An empty answer ends the command silently; an address that already begins with "<"
 // is refused. Nothing is escaped: what the user typed goes into the tag as it stands, so that a

@@ -55,6 +55,12 @@ void exportToDesktop(platform::Services &services, const QString &comment)
                                          QDir::toNativeSeparators(services.desktopFolder)));
         return;
     }
+    if (services.files.isSymbolicLink(path)) {
+        services.dialogs.inform(QStringLiteral("ファイル「%1」に保存できませんでした。\n理由: "
+                                               "同じ名前のシンボリックリンクがあります。")
+                                    .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     if (platform::writeTextFile(services, path, comment))
         services.dialogs.inform(exported);
 }

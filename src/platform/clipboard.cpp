@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -13,6 +15,21 @@ void putData(QMimeData *data)
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setMimeData(data);
+}
+
+// The clipboard's data when it holds plain text in some charset, else null. Qt alone would also
+// take a URL list (a file copied in a file manager) for text, and hand out its addresses.
+const QMimeData *plainTextData()
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return nullptr;
+    const QStringList formats = data->formats();
+    const bool plainText = std::any_of(formats.begin(), formats.end(), [](const QString &format) {
+        return format == QLatin1String("text/plain")
+               || format.startsWith(QLatin1String("text/plain;"));
+    });
+    return plainText ? data : nullptr;
 }
 
 } // namespace
@@ -43,12 +60,12 @@ void Clipboard::putSecretText(const QString &text)
 
 void Clipboard::clear() { QGuiApplication::clipboard()->clear(); }
 
-bool Clipboard::hasText() const
-{
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText();
-}
+bool Clipboard::hasText() const { return plainTextData() != nullptr; }
 
-QString Clipboard::text() const { return QGuiApplication::clipboard()->text(); }
+QString Clipboard::text() const
+{
+    const QMimeData *data = plainTextData();
+    return data ? data->text() : QString();
+}
 
 } // namespace platform

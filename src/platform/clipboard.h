@@ -15,8 +15,10 @@ public:
     void putSecretText(const QString &text);
     void clear();
 
+    // Only plain text counts as text, in whatever charset; a clipboard holding nothing but other
+    // formats (an image, a URL list) holds no text.
     bool hasText() const;
-    // The plain text on the clipboard; empty when it holds none (an image, say).
+    // The plain text on the clipboard; empty when it holds none.
     QString text() const;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/datafolder.h"
 
+#include "platform/installation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +12,7 @@ namespace platform {
 namespace {
 
 const QString dataFolderName = QStringLiteral("Data");
+const QString perUserFolderName = QStringLiteral("Quillo");
 
 } // namespace
 
@@ -19,9 +22,12 @@ QString dataFolderFor(const QString &programFolder)
 {
     const QString besideProgram = QDir(programFolder).filePath(dataFolderName);
     const QFileInfo existing(besideProgram);
-    if (existing.exists() || existing.isSymLink() || QFileInfo(programFolder).isWritable())
+    if (!isInstalledProgramFolder(programFolder)
+        && (existing.exists() || existing.isSymLink() || QFileInfo(programFolder).isWritable()))
         return besideProgram;
-    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString perUser =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            .filePath(perUserFolderName);
     QDir().mkpath(perUser);
     return QDir(perUser).filePath(dataFolderName);
 }

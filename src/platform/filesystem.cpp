@@ -1,5 +1,6 @@
 #include "platform/filesystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,6 +13,27 @@ namespace {
 
 constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
 
+// A safe write's temporary file is the target's name, a dot and six random ASCII letters. A suffix
+// that reads like a word (backup, BACKUP, Backup) is taken for a copy the user named so.
+bool isWriteLeftover(QStringView name, const QStringList &fileNames)
+{
+    constexpr qsizetype suffixSize = 6;
+    if (name.size() <= suffixSize + 1 || name[name.size() - suffixSize - 1] != u'.')
+        return false;
+    if (!fileNames.contains(name.first(name.size() - suffixSize - 1)))
+        return false;
+    const QStringView suffix = name.last(suffixSize);
+    qsizetype upper = 0;
+    for (const QChar c : suffix) {
+        if (c >= u'A' && c <= u'Z')
+            ++upper;
+        else if (c < u'a' || c > u'z')
+            return false;
+    }
+    const bool capitalised = upper == 1 && suffix[0] <= u'Z';
+    return upper > 0 && upper < suffixSize && !capitalised;
+}
+
 } // namespace
 
 bool FileSystem::exists(const QString &path) const
@@ -19,6 +41,8 @@ bool FileSystem::exists(const QString &path) const
     const QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
+
+bool FileSystem::isSymbolicLink(const QString &path) const { return QFileInfo(path).isSymLink(); }
 
 bool FileSystem::isPresentFile(const QString &path) const
 {
@@ -47,6 +71,10 @@ bool FileSystem::makePrivateFolder(const QString &path, QString *reason)
 
 std::optional<QByteArray> FileSystem::read(const QString &path, QString *reason) const
 {
+    if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+        *reason = QStringLiteral("普通のファイルではありません。");
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *reason = file.errorString();
@@ -63,8 +91,7 @@ std::optional<QByteArray> FileSystem::read(const QString &path, QString *reason)
 bool FileSystem::write(const QString &path, QByteArrayView bytes, QString *reason)
 {
     QSaveFile file(path);
-    const bool isNew = !exists(path);
-    const bool written = openTemporary(file) && (!isNew || file.setPermissions(ownerOnly))
+    const bool written = openTemporary(file) && file.setPermissions(ownerOnly)
                          && writeBytes(file, bytes) && commit(file);
     if (!written) {
         *reason = file.errorString();
@@ -82,11 +109,20 @@ bool FileSystem::remove(const QString &path, QString *reason)
     return false;
 }
 
+void FileSystem::removeWriteLeftovers(const QString &folder, const QStringList &fileNames)
+{
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (isWriteLeftover(name, fileNames))
+            QFile::remove(dir.filePath(name));
+    }
+}
+
 bool FileSystem::openTemporary(QSaveFile &file) { return file.open(QIODevice::WriteOnly); }
 
 bool FileSystem::writeBytes(QSaveFile &file, QByteArrayView bytes)
 {
-    return file.write(bytes.data(), bytes.size()) == bytes.size();
+    return file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush();
 }
 
 bool FileSystem::commit(QSaveFile &file) { return file.commit(); }

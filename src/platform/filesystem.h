@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -19,6 +20,7 @@ public:
 
     // Anything of that name: a file, a folder or something else.
     bool exists(const QString &path) const;
+    bool isSymbolicLink(const QString &path) const;
     // An ordinary file, as a listing of the exact path would show it: not a folder, and not a
     // hidden or system file where the platform has such.
     bool isPresentFile(const QString &path) const;
@@ -27,9 +29,11 @@ public:
     bool makePrivateFolder(const QString &path, QString *reason);
 
     virtual std::optional<QByteArray> read(const QString &path, QString *reason) const;
-    // Replaces (or creates) the file with exactly these bytes; a new file only its owner may read.
+    // Replaces (or creates) the file with exactly these bytes, then only its owner may read it.
     bool write(const QString &path, QByteArrayView bytes, QString *reason);
     bool remove(const QString &path, QString *reason);
+    // Removes what a write of one of these files, cut off by a crash, left in the folder.
+    void removeWriteLeftovers(const QString &folder, const QStringList &fileNames);
 
 protected:
     virtual bool openTemporary(QSaveFile &file);

@@ -4,9 +4,12 @@
 #include "platform/japaneselook.h"
 #include "platform/linereader.h"
 
+#include "platform/printjob.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -43,11 +46,28 @@ void layOut(QTextLayout &layout, qreal width)
 
 } // namespace
 
+Printer::Printer() = default;
+Printer::~Printer() = default;
+
 bool Printer::hasPrinter() const { return !QPrinterInfo::defaultPrinter().isNull(); }
 
 void Printer::setUp(QPrinter &printer)
 {
     printer.setPrinterName(QPrinterInfo::defaultPrinterName());
+    if (!printJobsGoThroughSpool())
+        return;
+    // A name without ".pdf": the printer stays the default printer, with its paper and margins.
+    spool_ = std::make_unique<QTemporaryFile>();
+    if (spool_->open())
+        printer.setOutputFileName(spool_->fileName());
+}
+
+bool Printer::deliver(const QPrinter &printer, QString *reason)
+{
+    if (!spool_)
+        return true;
+    const std::unique_ptr<QTemporaryFile> spool = std::move(spool_);
+    return submitPrintJob(printer.printerName(), spool->fileName(), printer.docName(), reason);
 }
 
 bool Printer::print(const QString &text, QString *reason)
@@ -55,9 +75,12 @@ bool Printer::print(const QString &text, QString *reason)
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(applicationTitle);
     setUp(printer);
-    const QString target =
-        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    // The spool file is no place of the user's: a refusal names the printer.
+    const QString target = spool_ || printer.outputFileName().isEmpty() ? printer.printerName()
+                                                                        : printer.outputFileName();
     *reason = QStringLiteral("「%1」が印刷を受け付けませんでした。").arg(target);
+
+    const QString refused = *reason;
 
     QPainter painter;
     if (!painter.begin(&printer))
@@ -81,7 +104,12 @@ bool Printer::print(const QString &text, QString *reason)
             y += row.height();
         }
     }
-    return painter.end();
+    if (!painter.end())
+        return false;
+    if (deliver(printer, reason))
+        return true;
+    *reason = refused + u'\n' + *reason;
+    return false;
 }
 
 } // namespace platform

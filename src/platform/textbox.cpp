@@ -1,11 +1,11 @@
 #include "platform/textbox.h"
 
-#include "platform/linereader.h"
-
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <limits>
 
 namespace platform {
@@ -32,12 +32,56 @@ private:
     std::function<void()> handler_;
 };
 
+// The document's paragraph and line separators as CR LF, in one pass over a result allocated
+// once: QString::replace would move the rest of a large text again for every thousand breaks.
+QString withCrLfBreaks(const QString &raw)
+{
+    const auto isBreak = [](QChar c) {
+        return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+    };
+    const qsizetype breaks = std::count_if(raw.cbegin(), raw.cend(), isBreak);
+    if (breaks == 0)
+        return raw;
+    QString text(raw.size() + breaks, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const QChar c : raw) {
+        if (isBreak(c)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c;
+        }
+    }
+    return text;
+}
+
+// Tab and Shift+Tab move the focus out of a multi-line box as out of every other control, so
+// Ctrl+Tab is the way to type a tab character into it; Qt on its own ignores Ctrl+Tab there.
+class ControlTabTypesTab final : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *box, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Tab || key->modifiers() != Qt::ControlModifier)
+            return false;
+        static_cast<QPlainTextEdit *>(box)->insertPlainText(QStringLiteral("\t"));
+        return true;
+    }
+};
+
 } // namespace
 
 QLineEdit *makeSingleLineBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setMaxLength(std::numeric_limits<int>::max());
+    // Selected text drags out to another field. Qt's line edit drags a copy: the text stays.
+    box->setDragEnabled(true);
     return box;
 }
 
@@ -47,6 +91,8 @@ QPlainTextEdit *makeMultiLineBox(QWidget *parent)
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setTabChangesFocus(true);
+    box->installEventFilter(new ControlTabTypesTab(box));
     return box;
 }
 
@@ -54,10 +100,7 @@ QString boxText(const QWidget *box)
 {
     if (const auto *multiLine = qobject_cast<const QPlainTextEdit *>(box)) {
         // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
-        QString text = multiLine->document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, crLf);
-        text.replace(QChar::LineSeparator, crLf);
-        return text;
+        return withCrLfBreaks(multiLine->document()->toRawText());
     }
     return qobject_cast<const QLineEdit *>(box)->text();
 }

@@ -12,7 +12,8 @@ namespace platform {
 
 // The program's text boxes. They never cut or change what they are given: a single-line box has
 // no length limit and keeps any character, a lone LF included; a multi-line box does not wrap
-// and hands its text out with CR LF between the lines.
+// and hands its text out with CR LF between the lines. Every box drags its selection out and
+// takes dropped text; Tab leaves a multi-line box too, and Ctrl+Tab types a tab into it.
 QLineEdit *makeSingleLineBox(QWidget *parent);
 QPlainTextEdit *makeMultiLineBox(QWidget *parent);
 

@@ -17,9 +17,10 @@ QByteArray encodeText(QStringView text);
 QString decodeText(QByteArrayView bytes);
 
 // Files from elsewhere, that the user picks or drops, were written by any program on any system:
-// a byte-order mark names their encoding (UTF-8, UTF-16 LE or BE); without one, bytes that are
-// valid UTF-8 (what this system writes) are read as UTF-8, anything else as Windows-31J (what
-// older Japanese Windows systems wrote). Decoding never fails.
+// a byte-order mark names their encoding (UTF-8, UTF-16 LE or BE); without one, zero bytes on one
+// side of the byte pairs only mean UTF-16 in that byte order, bytes that are valid UTF-8 (what
+// this system writes) are read as UTF-8, anything else as Windows-31J (what older Japanese
+// Windows systems wrote). Decoding never fails.
 QString decodeForeignText(QByteArrayView bytes);
 
 } // namespace platform

@@ -20,8 +20,10 @@ QFont japaneseFont(double points)
 void describe(QWidget *control, const char *name, const char *tooltip)
 {
     control->setObjectName(QString::fromLatin1(name));
-    if (tooltip)
-        control->setToolTip(QString::fromUtf8(tooltip));
+    if (!tooltip)
+        return;
+    control->setToolTip(QString::fromUtf8(tooltip));
+    control->setAccessibleDescription(control->toolTip());
 }
 
 QWidget *addTextBoxTo(QWidget *window, bool multiLine, const char *name, Twips at)
@@ -43,6 +45,14 @@ QLabel *addLabelTo(QWidget *window, const char *name, const char *caption, const
         label->setFont(japaneseFont(points));
     place(label, at);
     return label;
+}
+
+void headTextBox(QLabel *label, const char *boxName)
+{
+    auto *box = label->parentWidget()->findChild<QWidget *>(QString::fromLatin1(boxName),
+                                                            Qt::FindDirectChildrenOnly);
+    Q_ASSERT(box);
+    label->setBuddy(box);
 }
 
 QPushButton *addButtonTo(QWidget *window, const char *name, const char *caption,

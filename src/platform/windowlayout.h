@@ -27,7 +27,8 @@ struct Twips
 void place(QWidget *control, Twips at);
 // "ＭＳ Ｐゴシック", the layouts' font, at the given size.
 QFont japaneseFont(double points);
-// Sets the layout's name and, when there is one, the tooltip.
+// Sets the layout's name and, when there is one, the tooltip, which screen readers also read as
+// the control's description (list boxes do not offer their tooltip to them on their own).
 void describe(QWidget *control, const char *name, const char *tooltip);
 
 template <typename Window, typename Box> struct TextBoxSpec
@@ -47,6 +48,9 @@ template <typename Window> struct LabelSpec
     double points; // 0: the window's own font
     Twips at;
     void (Window::*onClick)() = nullptr; // null: the label only heads other controls
+    // The layout name of the text box the label stands beside: screen readers name the box
+    // after it.
+    const char *heads = nullptr;
 };
 
 template <typename Window> struct ButtonSpec
@@ -62,6 +66,8 @@ template <typename Window> struct ButtonSpec
 QWidget *addTextBoxTo(QWidget *window, bool multiLine, const char *name, Twips at);
 QLabel *addLabelTo(QWidget *window, const char *name, const char *caption, const char *tooltip,
                    double points, Twips at);
+// Makes the label the buddy of the window's text box of that layout name, added before it.
+void headTextBox(QLabel *label, const char *boxName);
 QPushButton *addButtonTo(QWidget *window, const char *name, const char *caption,
                          const char *tooltip, Twips at);
 
@@ -83,6 +89,8 @@ template <typename Window, typename Specs> void addLabels(Window &window, const 
             addLabelTo(&window, entry.name, entry.caption, entry.tooltip, entry.points, entry.at);
         if (entry.onClick)
             onClick(label, [&window, handler = entry.onClick] { (window.*handler)(); });
+        if (entry.heads)
+            headTextBox(label, entry.heads);
         window.*entry.control = label;
     }
 }

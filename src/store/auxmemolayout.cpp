@@ -47,14 +47,21 @@ constexpr std::array lineBoxes{
     LineBoxSpec{&AuxMemoForm::Text6, "Text6", lineBox(6), &AuxMemoForm::Text6_DblClick},
 };
 
+// Each label heads the text box of its row, which screen readers name after it.
+constexpr LabelSpec heading(QLabel *AuxMemoForm::*control, const char *name, const char *numeral,
+                            int row, const char *box)
+{
+    return {control, name, numeral, nullptr, labelPoints, label(row), nullptr, box};
+}
+
 constexpr std::array labels{
-    LabelSpec{&AuxMemoForm::Label1, "Label1", "Ⅰ", nullptr, labelPoints, label(1)},
-    LabelSpec{&AuxMemoForm::Label2, "Label2", "Ⅱ", nullptr, labelPoints, label(2)},
-    LabelSpec{&AuxMemoForm::Label3, "Label3", "Ⅲ", nullptr, labelPoints, label(3)},
-    LabelSpec{&AuxMemoForm::Label4, "Label4", "Ⅳ", nullptr, labelPoints, label(4)},
-    LabelSpec{&AuxMemoForm::Label5, "Label5", "Ⅴ", nullptr, labelPoints, label(5)},
-    LabelSpec{&AuxMemoForm::Label6, "Label6", "Ⅵ", nullptr, labelPoints, label(6)},
-    LabelSpec{&AuxMemoForm::Label7, "Label7", "Ⅶ", nullptr, labelPoints, label(7)},
+    heading(&AuxMemoForm::Label1, "Label1", "Ⅰ", 1, "Text1"),
+    heading(&AuxMemoForm::Label2, "Label2", "Ⅱ", 2, "Text2"),
+    heading(&AuxMemoForm::Label3, "Label3", "Ⅲ", 3, "Text3"),
+    heading(&AuxMemoForm::Label4, "Label4", "Ⅳ", 4, "Text4"),
+    heading(&AuxMemoForm::Label5, "Label5", "Ⅴ", 5, "Text5"),
+    heading(&AuxMemoForm::Label6, "Label6", "Ⅵ", 6, "Text6"),
+    heading(&AuxMemoForm::Label7, "Label7", "Ⅶ", 7, "Text7"),
 };
 
 constexpr std::array buttons{

@@ -1,37 +1,14 @@
 #include "store/snapshotslots.h"
 
 #include "platform/dialogs.h"
-#include "platform/linereader.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "platform/textfiles.h"
+#include "store/slotfile.h"
 
 #include <QDir>
 
 namespace store {
-
-namespace {
-
-QString slotFileText(const QStringList &fields)
-{
-    QString text;
-    for (const QString &field : fields)
-        text += field + platform::crLf;
-    return text;
-}
-
-// One line to each field in order, the lines left over to the Comment; the fields that get no
-// line stay empty. A line break inside a single-line field thus moves the later fields down.
-QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
-{
-    QStringList lines = platform::splitLines(text);
-    QStringList fields = lines.mid(0, fieldCount - 1);
-    fields.resize(fieldCount - 1);
-    fields.append(lines.mid(fieldCount - 1).join(platform::crLf));
-    return fields;
-}
-
-} // namespace
 
 SnapshotSlots::SnapshotSlots(platform::Services &services, QString dataFolder,
                              QList<QWidget *> fields)
@@ -45,10 +22,11 @@ void SnapshotSlots::save(int slot)
     if (!services_.dialogs.confirm(
             QStringLiteral("現在の表示内容を %1 に保存しますか？").arg(slot)))
         return;
-    QStringList texts;
-    for (const QWidget *field : fields_)
-        texts.append(platform::boxText(field));
-    platform::writeTextFile(services_, pathOf(slot), slotFileText(texts));
+    // Each box's text is taken as its turn comes and let go at once, so that a large Comment is
+    // held only in the box and in the file text.
+    platform::writeTextFile(services_, pathOf(slot), slotFileText(fields_, [](const QWidget *box) {
+                                return platform::boxText(box);
+                            }));
 }
 
 void SnapshotSlots::load(int slot)

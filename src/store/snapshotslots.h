@@ -13,9 +13,7 @@ namespace store {
 
 // The eight snapshot slots: each keeps a copy of all seven fields of the main window in a slot
 // file of the Data folder, "save1.txt" to "save8.txt". Slots never touch the field files.
-//
-// A slot file holds every field followed by CR LF, in field order, the Comment last and over as
-// many lines as it has: seven CR LF for seven empty fields.
+// The slot files' format: store/slotfile.h.
 class SnapshotSlots
 {
 public:

@@ -5,15 +5,6 @@
 # window ($QUILLO_DRAG_SOURCE, the drag source that the tests build).
 source "$(dirname "$0")/harness.sh"
 
-# Runs the command until it succeeds, for up to five seconds.
-eventually() {
-    local tries=0
-    until "$@"; do
-        ((++tries < 50)) || return 1
-        sleep 0.1
-    done
-}
-
 not_on_top() {
     ! is_on_top "$MAIN_WINDOW"
 }
@@ -99,10 +90,11 @@ answer_input_box '| '
 answer_message_box Return
 expect_data_file inyo.txt '| \r\n'
 eventually clipboard_is_empty || fail "the clipboard was not cleared by >Set"
-put_on_clipboard 'x\ny\rz'
+# Lines as a browser outside Windows copies them, ended by LF alone, and by a lone CR.
+put_on_clipboard 'x\ny\rz\n'
 click_control "$MAIN_WINDOW" 3240 1770 645 330       # >
 answer_message_box Return
-expect_clipboard '| x\ny\r\n| z'
+expect_clipboard '| x\r\n| y\r\n| z'
 
 # FileIn: a Windows-31J file in the home folder, where the Open dialog starts, picked by its name.
 printf '\x88\xf8\x97\x70\r\n\x8d\x73\r\n' >"$HOME/post.txt"

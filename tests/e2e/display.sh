@@ -59,7 +59,7 @@ wait_for_window_closed "$about"
 expect_on_top "$MAIN_WINDOW" yes
 
 click_control "$MAIN_WINDOW" "${COMMENT_BOX[@]}"
-xdotool type --delay 150 '一行目'
+paste_text '一行目'
 xdotool key Return
 xdotool type --delay 40 'second'
 click_control "$MAIN_WINDOW" 6180 1770 645 330 # O-put

@@ -11,6 +11,7 @@ MAIN_TITLE='Quillo for Internet BBS'
 APP_PID=
 WM_PID=
 X_PID=
+OTHER_PIDS= # what else a test starts and that must end with it
 
 fail() {
     echo "FAIL: $*" >&2
@@ -19,7 +20,7 @@ fail() {
 
 cleanup() {
     local pid
-    for pid in $APP_PID $WM_PID $X_PID; do
+    for pid in $APP_PID $OTHER_PIDS $WM_PID $X_PID; do
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
@@ -66,11 +67,24 @@ start_quillo() {
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
 
+# How long the program may take to show a window or to end, in tenths of a second: longer when
+# it runs under valgrind.
+PATIENCE=${PATIENCE:-100}
+
+# Runs the command until it succeeds, for up to PATIENCE tenths of a second.
+eventually() {
+    local tries=0
+    until "$@"; do
+        ((++tries < PATIENCE)) || return 1
+        sleep 0.1
+    done
+}
+
 # Prints the id of the first visible window whose title matches the pattern.
 wait_for_window() {
     local id tries=0
     until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; do
-        ((++tries < 100)) || fail "no window titled /$1/ appeared"
+        ((++tries < PATIENCE)) || fail "no window titled /$1/ appeared"
         sleep 0.1
     done
     echo "$id"
@@ -113,6 +127,39 @@ answer_input_box() {
     [ -z "${2:-}" ] || paste_text "$2"
     xdotool key Return
     wait_for_window_closed "$box"
+}
+
+# A browser opener that only writes down what it is asked to open, in OPENER_FOLDER, to put on
+# the program's PATH in place of the desktop's.
+make_recording_opener() {
+    OPENER_FOLDER=$WORK/opener
+    mkdir "$OPENER_FOLDER"
+    cat >"$OPENER_FOLDER/xdg-open" <<RECORD
+#!/bin/sh
+printf '%s\n' "\$@" >>"$WORK/opened"
+RECORD
+    chmod +x "$OPENER_FOLDER/xdg-open"
+}
+
+# Waits until the recording opener has been asked to open the preview page, and only that.
+expect_preview_opened() {
+    local tries=0
+    until [ -s "$WORK/opened" ]; do
+        ((++tries < 100)) || fail "the page was not handed to the browser"
+        sleep 0.1
+    done
+    [ "$(cat "$WORK/opened")" = "file://$DATA/check.html" ] \
+        || fail "the browser was asked to open [$(cat "$WORK/opened")]"
+}
+
+# The body of a page as Debian's headless Chromium shows it, with its line breaks dropped.
+page_body_in_chromium() {
+    local page
+    page=$(chromium --headless --no-sandbox --disable-gpu --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$(mktemp -d -p "$WORK")" --dump-dom "file://$1" 2>"$WORK/chromium.log") \
+        || fail "Chromium could not show $1: $(cat "$WORK/chromium.log")"
+    printf '%s' "$page" | tr -d '\n' | sed -n 's/.*<body[^>]*>\(.*\)<\/body>.*/\1/p'
 }
 
 clipboard_text() {
@@ -210,7 +257,7 @@ expect_clipboard() {
 wait_for_exit() {
     local tries=0
     while kill -0 "$APP_PID" 2>/dev/null; do
-        ((++tries < 100)) || fail "the program did not end"
+        ((++tries < PATIENCE)) || fail "the program did not end"
         sleep 0.1
     done
     APP_PID=

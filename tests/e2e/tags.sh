@@ -26,4 +26,20 @@ tag=$(clipboard_text)
 expected='<Font Size=+2 color="#000000">a < b</font>'
 [ "$tag" = "$expected" ] || fail "the clipboard holds [$tag], expected [$expected]"
 is_on_top "$MAIN_WINDOW" || fail "the main window did not return to the always-on-top layer"
+
+# A URL list, as a file manager leaves when a file is copied, is no text: the tag is empty.
+printf 'file:///tmp/post.txt\r\n' | xclip -i -selection clipboard -t text/uri-list
+tries=0
+until [ "$(xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -c uri-list)" = 1 ]; do
+    ((++tries < 100)) || fail "the clipboard did not take the URL list"
+    sleep 0.1
+done
+click_control "$MAIN_WINDOW" 90 3555 645 330         # Font
+answer_input_box '3'
+dialog=$(wait_for_window '^色を選択$')
+xdotool windowactivate --sync "$dialog" key Return   # black again, the colour chosen last
+answer_message_box Return
+tag=$(clipboard_text)
+expected='<Font Size=3 color="#000000"></font>'
+[ "$tag" = "$expected" ] || fail "the clipboard holds [$tag], expected [$expected]"
 echo "e2e tags: passed"

@@ -2,6 +2,7 @@
 
 #include "platform/textbox.h"
 
+#include <QTest>
 #include <QWidget>
 
 void fillFields(const QList<QWidget *> &fields, const QStringList &texts)
@@ -29,4 +30,14 @@ QWidget *nextTabStop(QWidget *widget)
         widget = widget->nextInFocusChain();
     while (!(widget->focusPolicy() & Qt::TabFocus));
     return widget;
+}
+
+void pressKey(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(window.focusWidget(), key, modifiers);
+}
+
+void typeText(QWidget &window, const QString &text)
+{
+    QTest::keyClicks(window.focusWidget(), text);
 }

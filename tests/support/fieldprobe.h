@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <Qt>
 
 class QWidget;
 
@@ -31,3 +32,7 @@ template <typename Window> QStringList textsOf(Window &window)
 
 bool staysOnTop(const QWidget &window);
 QWidget *nextTabStop(QWidget *widget);
+
+// A key pressed, or text typed, where the keyboard focus of the window is, as the keyboard does.
+void pressKey(QWidget &window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void typeText(QWidget &window, const QString &text);

@@ -60,3 +60,9 @@ void PdfPrinter::setUp(QPrinter &printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath());
 }
+
+bool PdfPrinter::deliver(const QPrinter &, QString *reason)
+{
+    *reason = refusal;
+    return refusal.isEmpty();
+}

@@ -22,9 +22,11 @@ public:
 
     bool present = true;
     QString outputFile; // where the PDF goes; empty: in a temporary folder of its own
+    QString refusal;    // when set, the print server refuses the job with this reason
 
 protected:
     void setUp(QPrinter &printer) override;
+    bool deliver(const QPrinter &printer, QString *reason) override;
 
 private:
     QTemporaryDir folder_;

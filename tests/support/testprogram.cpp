@@ -4,11 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTest>
 
 std::optional<QByteArray> FaultyFileSystem::read(const QString &path, QString *reason) const
 {
+    if (beforeRead)
+        beforeRead(path);
     if (failReads) {
         *reason = QStringLiteral("Input/output error");
         return std::nullopt;
@@ -16,14 +19,20 @@ std::optional<QByteArray> FaultyFileSystem::read(const QString &path, QString *r
     return FileSystem::read(path, reason);
 }
 
+bool FaultyFileSystem::fails(const QSaveFile &file, Step step) const
+{
+    return failAt == step
+           && (failOnlyFor.isEmpty() || QFileInfo(file.fileName()).fileName() == failOnlyFor);
+}
+
 bool FaultyFileSystem::openTemporary(QSaveFile &file)
 {
-    return failAt != Step::Open && FileSystem::openTemporary(file);
+    return !fails(file, Step::Open) && FileSystem::openTemporary(file);
 }
 
 bool FaultyFileSystem::writeBytes(QSaveFile &file, QByteArrayView bytes)
 {
-    if (failAt != Step::Middle)
+    if (!fails(file, Step::Middle))
         return FileSystem::writeBytes(file, bytes);
     // Half the bytes reach the disk, then the disk is full.
     FileSystem::writeBytes(file, bytes.first(bytes.size() / 2));
@@ -32,16 +41,28 @@ bool FaultyFileSystem::writeBytes(QSaveFile &file, QByteArrayView bytes)
 
 bool FaultyFileSystem::commit(QSaveFile &file)
 {
-    if (failAt == Step::Rename) {
+    if (fails(file, Step::Rename)) {
         file.cancelWriting();
         return false;
     }
     return FileSystem::commit(file);
 }
 
-TestProgram::TestProgram()
+namespace {
+
+QString temporaryIn(const QString &parentFolder)
+{
+    return parentFolder.isEmpty() ? QDir::tempPath() + QStringLiteral("/quillo-XXXXXX")
+                                  : parentFolder + QStringLiteral("/XXXXXX");
+}
+
+} // namespace
+
+TestProgram::TestProgram(const QString &parentFolder)
     : services{QString(),  files,     dialogs, clipboard, browser, colourDialog,
                openDialog, QString(), printer, registry,  programs}
+    , folder_(temporaryIn(parentFolder))
+    , desktop_(temporaryIn(parentFolder))
 {
     services.programFolder = folder_.path();
     services.desktopFolder = desktop_.path();

@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class Form1;
@@ -24,11 +25,14 @@ class FaultyFileSystem : public platform::FileSystem
 public:
     enum class Step { None, Open, Middle, Rename };
     Step failAt = Step::None;
+    QString failOnlyFor; // the file name whose writes fail; any file when empty
     bool failReads = false;
+    std::function<void(const QString &path)> beforeRead; // runs as a read starts
 
     std::optional<QByteArray> read(const QString &path, QString *reason) const override;
 
 protected:
+    bool fails(const QSaveFile &file, Step step) const;
     bool openTemporary(QSaveFile &file) override;
     bool writeBytes(QSaveFile &file, QByteArrayView bytes) override;
     bool commit(QSaveFile &file) override;
@@ -39,7 +43,8 @@ protected:
 class TestProgram
 {
 public:
-    TestProgram();
+    // The program folder and the desktop in a temporary folder of their own, or in parentFolder.
+    explicit TestProgram(const QString &parentFolder = {});
     ~TestProgram();
 
     QString programFolder() const { return folder_.path(); }

@@ -1,0 +1,17 @@
+#include "platform/installation.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+QString desktopEntryId() { return QStringLiteral(QUILLO_DESKTOP_ENTRY_ID); }
+
+bool isInstalledProgramFolder(const QString &programFolder)
+{
+    // The build knows where the installation puts the entry relative to the program.
+    return QFileInfo(QDir(programFolder).filePath(QStringLiteral(QUILLO_ENTRY_FROM_PROGRAM)))
+        .isFile();
+}
+
+} // namespace platform
