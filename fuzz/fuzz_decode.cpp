@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(platform::decodeText(platform::encodeText(own)) == own);
 
     // A file from elsewhere too; one that is valid UTF-8 without a byte-order mark is read as
-    // UTF-8.
+    // UTF-8, unless its NUL bytes make it UTF-16 without a mark.
     const QString foreign = platform::decodeForeignText(bytes);
     FUZZ_EXPECT(foreign.isValidUtf16());
     FUZZ_EXPECT(foreign.size() <= bytes.size());
     if (!bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE")
-        && !bytes.startsWith("\xFE\xFF")) {
+        && !bytes.startsWith("\xFE\xFF") && !bytes.contains('\0')) {
         const QString utf8 = QString::fromUtf8(bytes);
         if (utf8.toUtf8() == bytes)
             FUZZ_EXPECT(foreign == utf8);

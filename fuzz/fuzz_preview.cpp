@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString source = html::previewSource(comment);
     const QString page = html::previewPage(source);
 
-    FUZZ_EXPECT(page.startsWith(QStringLiteral("<html><head><title>Quillo.html</title></head>")));
+    FUZZ_EXPECT(page.startsWith(
+        QStringLiteral("<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head>")));
     FUZZ_EXPECT(page.endsWith(QStringLiteral("</body></html>")));
     const QStringList sourceLines = platform::splitLines(source);
     const QStringList pageLines = platform::splitLines(page);
