@@ -1,5 +1,7 @@
 #include "platform/textbox.h"
 
+#include "platform/fielddrag.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -80,8 +82,7 @@ QLineEdit *makeSingleLineBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setMaxLength(std::numeric_limits<int>::max());
-    // Selected text drags out to another field. Qt's line edit drags a copy: the text stays.
-    box->setDragEnabled(true);
+    dragTextBetweenBoxes(box);
     return box;
 }
 
@@ -93,6 +94,7 @@ QPlainTextEdit *makeMultiLineBox(QWidget *parent)
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     box->installEventFilter(new ControlTabTypesTab(box));
+    dragTextBetweenBoxes(box);
     return box;
 }
 
