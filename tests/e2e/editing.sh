@@ -33,6 +33,12 @@ drag_in_window() {
     xdotool mouseup 1
 }
 
+# Selects the whole text of the field at a point of the window and drags it to another point.
+drag_whole_field() {
+    select_field "$1" "$2" "$3"
+    drag_in_window "$@"
+}
+
 # Clicks a Clip button (its place in twips) until the clipboard holds the bytes of a printf
 # format, for up to five seconds: after a drop on one of its own fields, Qt under X11 can let a
 # click go by.
@@ -70,31 +76,25 @@ comment_text='60 156' comment_end='300 156'
 file_box='28 342'
 new_button='600 18'
 
-select_field "$MAIN_WINDOW" $name_text
-drag_in_window "$MAIN_WINDOW" $name_text $title_end
+drag_whole_field "$MAIN_WINDOW" $name_text $title_end
 expect_clip "$MAIN_WINDOW" 7650 1350 'Re:Taro'        # Title's Clip
 expect_clip "$MAIN_WINDOW" 4185 90 ''                 # Name's Clip
 
-select_field "$MAIN_WINDOW" $id_text
-drag_in_window "$MAIN_WINDOW" $id_text $comment_end
+drag_whole_field "$MAIN_WINDOW" $id_text $comment_end
 expect_clip "$MAIN_WINDOW" 7650 1770 'Bodyid42'       # Comment's Clip
 expect_clip "$MAIN_WINDOW" 7650 90 ''                 # ID's Clip
 
 # The drop box takes files only, and a button takes nothing: text dragged onto them stays in
 # its field, the Comment's as well as a line's, and nothing is said.
-select_field "$MAIN_WINDOW" $title_text
-drag_in_window "$MAIN_WINDOW" $title_text $file_box
-select_field "$MAIN_WINDOW" $comment_text
-drag_in_window "$MAIN_WINDOW" $comment_text $file_box
-select_field "$MAIN_WINDOW" $title_text
-drag_in_window "$MAIN_WINDOW" $title_text $new_button
+drag_whole_field "$MAIN_WINDOW" $title_text $file_box
+drag_whole_field "$MAIN_WINDOW" $comment_text $file_box
+drag_whole_field "$MAIN_WINDOW" $title_text $new_button
 ! xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1 ||
     fail "text dragged onto the drop box brought up a message"
 expect_clip "$MAIN_WINDOW" 7650 1350 'Re:Taro'        # Title's Clip
 expect_clip "$MAIN_WINDOW" 7650 1770 'Bodyid42'       # Comment's Clip
 
-select_field "$MAIN_WINDOW" $comment_text
-drag_in_window "$MAIN_WINDOW" $comment_text $name_end
+drag_whole_field "$MAIN_WINDOW" $comment_text $name_end
 expect_clip "$MAIN_WINDOW" 4185 90 'Bodyid42'         # Name's Clip
 expect_clip "$MAIN_WINDOW" 7650 1770 ''               # Comment's Clip
 
@@ -127,8 +127,7 @@ expect_clip "$MAIN_WINDOW" 7650 1350 't'              # Title's Clip
 # An aux memo window: field Ⅰ dragged into field Ⅱ; Tab out of field Ⅶ into Ⅰ and back.
 click_control "$MAIN_WINDOW" 4710 1770 645 330       # Aux
 MEMO=$(wait_for_window '^AUX Free Memo$')
-select_field "$MEMO" 40 19                           # field Ⅰ
-drag_in_window "$MEMO" 40 19 450 47                  # to the end of field Ⅱ
+drag_whole_field "$MEMO" 40 19 450 47                # field Ⅰ to the end of field Ⅱ
 expect_clip "$MEMO" 7965 540 'betaalpha'              # Clip of Ⅱ
 expect_clip "$MEMO" 7965 120 ''                       # Clip of Ⅰ
 click_control "$MEMO" 480 2640 6765 2415             # field Ⅶ
