@@ -93,10 +93,12 @@ void printScaling(const Plan &plan, const QMap<qsizetype, Result> &results)
     const Result &middle = std::prev(results.end(), 2).value();
     const double growth = large.programSeconds / middle.programSeconds;
     const double limit = scalingSlack * large.megabytes / middle.megabytes;
-    std::printf("%-18s %lld MB / %lld MB: %.2fx the time (at most %.1fx) %s\n",
+    // The baseline's growth shows what the machine itself adds at the larger size.
+    const double baselineGrowth = large.baselineSeconds / middle.baselineSeconds;
+    std::printf("%-18s %lld MB / %lld MB: %.2fx the time (at most %.1fx) %s, baseline %.2fx\n",
                 qPrintable(plan.name), static_cast<long long>(large.megabytes),
                 static_cast<long long>(middle.megabytes), growth, limit,
-                growth <= limit ? "ok" : "MISS");
+                growth <= limit ? "ok" : "MISS", baselineGrowth);
 }
 
 } // namespace

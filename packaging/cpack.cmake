@@ -19,7 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from what the program links; the Japanese font it needs to be readable,
 # from here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
+# libcups2 is loaded only when the program prints, so the library scan does not see it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, fonts-ipafont-gothic | fonts-noto-cjk")
 # Japanese texts in Qt's own dialogs, the Mincho face of "M", the browser for "IE".
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-mincho | fonts-noto-cjk, xdg-utils")
 # The first line is the project's description; CPack indents these lines, and an empty one

@@ -97,6 +97,16 @@ void FieldStoreTest::commentKeepsItsLineBreaks()
     form.Text7->setPlainText(u"a\u00A0b"_s);
     form.Command7_Click();
     QCOMPARE(program.readData("7.txt"), QByteArray("\xEF\xBB\xBF") + u"a\u00A0b"_s.toUtf8());
+
+    // A line break typed with Shift+Enter is a line break in the file too, wherever it stands.
+    form.Text7->setPlainText(u"x\ny"_s);
+    form.Text7->moveCursor(QTextCursor::Start);
+    QTest::keyClick(form.Text7, Qt::Key_Return, Qt::ShiftModifier);
+    form.Text7->moveCursor(QTextCursor::End);
+    QTest::keyClick(form.Text7, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(form.Text7, u"z"_s);
+    form.Command7_Click();
+    QCOMPARE(program.readData("7.txt"), QByteArray("\r\nx\r\ny\r\nz"));
 }
 
 void FieldStoreTest::roundTripThroughCodec_data()

@@ -233,15 +233,27 @@ void TextFileIntakeTest::dropTakesInOneTextFile()
     Form1 &form = program.start();
     QVERIFY(form.lstFileName->acceptDrops());
 
-    // Through the drop event as the window system delivers it; the command runs after the drop.
-    std::unique_ptr<QMimeData> data(fileDrop({path}));
+    // Dragged text is refused before it can be dropped, so the field it comes from keeps it.
     QWidget *target = form.lstFileName->viewport();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QMimeData text;
+    text.setText(u"本文"_s);
+    QDragEnterEvent textEnter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &text, Qt::LeftButton,
+                              {});
+    QApplication::sendEvent(target, &textEnter);
+    QVERIFY(!textEnter.isAccepted());
+
+    // Through the drop event as the window system delivers it; the command runs after the drop.
+    // A file manager that offers to move the file gets a copy taken, so it keeps the file.
+    std::unique_ptr<QMimeData> data(fileDrop({path}));
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 5), offered, data.get(), Qt::LeftButton, {});
     QApplication::sendEvent(target, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(5, 5), offered, data.get(), Qt::LeftButton, {});
     QApplication::sendEvent(target, &drop);
     QVERIFY(drop.isAccepted());
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
     data.reset(); // the drag source's data is gone once the drop has finished
     // The box lists the dropped file while the message is shown.
     QStringList listed;

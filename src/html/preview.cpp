@@ -7,6 +7,7 @@
 #include "platform/textfiles.h"
 
 #include <QDir>
+#include <QStringBuilder>
 #include <QUrl>
 
 namespace html {
@@ -25,7 +26,9 @@ const QString pageFoot = QStringLiteral("</body></html>");
 
 QString previewSource(const QString &comment)
 {
-    return pageHead + platform::crLf + comment + platform::crLf + pageFoot;
+    // Built in one allocation: a chain of + would hold a large comment in each of its partial
+    // results at once.
+    return pageHead % platform::crLf % comment % platform::crLf % pageFoot;
 }
 
 QString previewPage(QStringView source) { return platform::joinLines(source, u"<br>\r\n"); }

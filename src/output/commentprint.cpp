@@ -5,6 +5,8 @@
 #include "platform/printer.h"
 #include "platform/services.h"
 
+#include <QStringBuilder>
+
 namespace output {
 
 void printComment(platform::Services &services, const QString &title, const QString &comment)
@@ -16,8 +18,9 @@ void printComment(platform::Services &services, const QString &title, const QStr
         return;
     }
     QString reason;
-    if (!services.printer.print(title + platform::crLf + platform::crLf + comment + platform::crLf,
-                                &reason))
+    // In one allocation, as a chain of + would hold the comment in each of its partial results.
+    const QString page = title % platform::crLf % platform::crLf % comment % platform::crLf;
+    if (!services.printer.print(page, &reason))
         services.dialogs.inform(QStringLiteral("印刷できませんでした。\n理由: ") + reason);
 }
 

@@ -26,7 +26,7 @@ public:
         switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove:
-            static_cast<QDropEvent *>(event)->acceptProposedAction();
+            takeAsCopy(*static_cast<QDropEvent *>(event));
             return true;
         case QEvent::Drop:
             drop(*static_cast<QDropEvent *>(event));
@@ -37,12 +37,24 @@ public:
     }
 
 private:
+    // Only files are taken, and only ever as a copy: the files are read, never taken over, and
+    // the program they come from must not delete them, nor text dragged from a field lose it.
+    static void takeAsCopy(QDropEvent &event)
+    {
+        if (event.mimeData()->hasUrls() && event.possibleActions().testFlag(Qt::CopyAction)) {
+            event.setDropAction(Qt::CopyAction);
+            event.accept();
+        } else {
+            event.ignore();
+        }
+    }
+
     void drop(QDropEvent &event)
     {
         // The drag source's data lives only as long as the drop: keep what the handler reads.
         auto kept = std::make_shared<QMimeData>();
         kept->setUrls(event.mimeData()->urls());
-        event.acceptProposedAction();
+        takeAsCopy(event);
         QTimer::singleShot(0, this, [handler = handler_, kept] { handler(*kept); });
     }
 

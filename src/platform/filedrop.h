@@ -9,8 +9,8 @@ class QMimeData;
 
 namespace platform {
 
-// Makes the box a drop target for files from the file manager: anything dragged onto it may be
-// dropped, and the box's own drop handling (moving items) never runs. The handler gets the
+// Makes the box a drop target for files from the file manager: files dragged onto it are taken
+// as a copy, anything else is refused, and the box's own drop handling (moving items) never runs. The handler gets the
 // dropped data right after the drop has finished, so that the program dragged from is not kept
 // waiting while the handler shows its messages.
 void onDrop(QAbstractItemView *box, std::function<void(const QMimeData &)> handler);

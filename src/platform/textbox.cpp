@@ -1,5 +1,7 @@
 #include "platform/textbox.h"
 
+#include "platform/fielddrag.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,24 +34,29 @@ private:
     std::function<void()> handler_;
 };
 
-// The document's paragraph and line separators as CR LF, in one pass over a result allocated
-// once: QString::replace would move the rest of a large text again for every thousand breaks.
-QString withCrLfBreaks(const QString &raw)
+// The document's paragraph and line separators as CR LF, in the raw text's own string: it grows
+// in place where the allocator can, and every character moves once, from the end backwards.
+// Neither a second string nor QString::replace, which would move the rest of a large text again
+// for every thousand breaks.
+QString withCrLfBreaks(QString text)
 {
     const auto isBreak = [](QChar c) {
         return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
     };
-    const qsizetype breaks = std::count_if(raw.cbegin(), raw.cend(), isBreak);
+    const qsizetype breaks = std::count_if(text.cbegin(), text.cend(), isBreak);
     if (breaks == 0)
-        return raw;
-    QString text(raw.size() + breaks, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const QChar c : raw) {
+        return text;
+    qsizetype from = text.size();
+    qsizetype to = from + breaks;
+    text.resize(to);
+    QChar *data = text.data();
+    while (from > 0) {
+        const QChar c = data[--from];
         if (isBreak(c)) {
-            *out++ = u'\r';
-            *out++ = u'\n';
+            data[--to] = u'\n';
+            data[--to] = u'\r';
         } else {
-            *out++ = c;
+            data[--to] = c;
         }
     }
     return text;
@@ -80,8 +87,7 @@ QLineEdit *makeSingleLineBox(QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
     box->setMaxLength(std::numeric_limits<int>::max());
-    // Selected text drags out to another field. Qt's line edit drags a copy: the text stays.
-    box->setDragEnabled(true);
+    dragTextBetweenBoxes(box);
     return box;
 }
 
@@ -93,6 +99,7 @@ QPlainTextEdit *makeMultiLineBox(QWidget *parent)
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
     box->installEventFilter(new ControlTabTypesTab(box));
+    dragTextBetweenBoxes(box);
     return box;
 }
 

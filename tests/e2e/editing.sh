@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Editing between the fields of the real windows: selected text dragged out of one field lands in
-# another (Name to Title, ID to Comment, one aux field to another; a single-line field keeps a
-# copy), text dragged onto the drop box stays where it was, and Tab and Shift+Tab walk
-# through the Comment and the aux field Ⅶ as through every other field. Each box is read back
-# through its Clip button, the way another program reads the clipboard.
+# Editing between the fields of the real windows: selected text dragged out of one field moves
+# into another (Name to Title, ID to Comment, Comment to Name, one aux field to another), text
+# dragged onto the drop box or a button stays where it was, and Tab and Shift+Tab walk through
+# the Comment and the aux field Ⅶ as through every other field. Each box is read back through
+# its Clip button, the way another program reads the clipboard.
 source "$(dirname "$0")/harness.sh"
 
 # Double-clicks the field at a point of its text (pixels in the window): the whole text is
@@ -31,6 +31,12 @@ drag_in_window() {
     xdotool mousemove --window "$window" $((to_x + 1)) "$to_y"
     sleep 0.3
     xdotool mouseup 1
+}
+
+# Selects the whole text of the field at a point of the window and drags it to another point.
+drag_whole_field() {
+    select_field "$1" "$2" "$3"
+    drag_in_window "$@"
 }
 
 # Clicks a Clip button (its place in twips) until the clipboard holds the bytes of a printf
@@ -63,29 +69,46 @@ start_quillo
 
 # Pixels in the main window: a point on the first letters of a field's text, and a point of the
 # field to the right of its text, where a drop lands at the end.
-name_text='62 18'
+name_text='62 18' name_end='200 18'
 id_text='372 17'
 title_text='62 102' title_end='440 102'
-comment_end='300 156'
+comment_text='60 156' comment_end='300 156'
 file_box='28 342'
+new_button='600 18'
 
-select_field "$MAIN_WINDOW" $name_text
-drag_in_window "$MAIN_WINDOW" $name_text $title_end
+drag_whole_field "$MAIN_WINDOW" $name_text $title_end
 expect_clip "$MAIN_WINDOW" 7650 1350 'Re:Taro'        # Title's Clip
-expect_clip "$MAIN_WINDOW" 4185 90 'Taro'             # Name's Clip
+expect_clip "$MAIN_WINDOW" 4185 90 ''                 # Name's Clip
 
-select_field "$MAIN_WINDOW" $id_text
-drag_in_window "$MAIN_WINDOW" $id_text $comment_end
+drag_whole_field "$MAIN_WINDOW" $id_text $comment_end
 expect_clip "$MAIN_WINDOW" 7650 1770 'Bodyid42'       # Comment's Clip
-expect_clip "$MAIN_WINDOW" 7650 90 'id42'             # ID's Clip
+expect_clip "$MAIN_WINDOW" 7650 90 ''                 # ID's Clip
 
-# The drop box takes files only: text dragged onto it stays in its field, and nothing is said.
-select_field "$MAIN_WINDOW" $title_text
-drag_in_window "$MAIN_WINDOW" $title_text $file_box
-sleep 1
+# The drop box takes files only, and a button takes nothing: text dragged onto them stays in
+# its field, the Comment's as well as a line's, and nothing is said.
+drag_whole_field "$MAIN_WINDOW" $title_text $file_box
+drag_whole_field "$MAIN_WINDOW" $comment_text $file_box
+drag_whole_field "$MAIN_WINDOW" $title_text $new_button
 ! xdotool search --onlyvisible --name '^Quillo$' >/dev/null 2>&1 ||
     fail "text dragged onto the drop box brought up a message"
 expect_clip "$MAIN_WINDOW" 7650 1350 'Re:Taro'        # Title's Clip
+expect_clip "$MAIN_WINDOW" 7650 1770 'Bodyid42'       # Comment's Clip
+
+drag_whole_field "$MAIN_WINDOW" $comment_text $name_end
+expect_clip "$MAIN_WINDOW" 4185 90 'Bodyid42'         # Name's Clip
+expect_clip "$MAIN_WINDOW" 7650 1770 ''               # Comment's Clip
+
+# With Ctrl held the drop takes a copy; within one field the selection moves along the text.
+select_field "$MAIN_WINDOW" $name_text
+xdotool keydown ctrl
+drag_in_window "$MAIN_WINDOW" $name_text $comment_end
+xdotool keyup ctrl
+expect_clip "$MAIN_WINDOW" 7650 1770 'Bodyid42'       # Comment's Clip
+expect_clip "$MAIN_WINDOW" 4185 90 'Bodyid42'         # Name's Clip
+click_control "$MAIN_WINDOW" 825 1365 6030 330       # Title
+xdotool key Home shift+Right shift+Right shift+Right # "Re:"
+drag_in_window "$MAIN_WINDOW" $title_text $title_end
+expect_clip "$MAIN_WINDOW" 7650 1350 'TaroRe:'        # Title's Clip
 
 # From the Title, Tab goes through Comment, Name and Mail; Shift+Tab comes back the same way.
 click_control "$MAIN_WINDOW" 8490 90 855 330         # New
@@ -104,10 +127,9 @@ expect_clip "$MAIN_WINDOW" 7650 1350 't'              # Title's Clip
 # An aux memo window: field Ⅰ dragged into field Ⅱ; Tab out of field Ⅶ into Ⅰ and back.
 click_control "$MAIN_WINDOW" 4710 1770 645 330       # Aux
 MEMO=$(wait_for_window '^AUX Free Memo$')
-select_field "$MEMO" 40 19                           # field Ⅰ
-drag_in_window "$MEMO" 40 19 450 47                  # to the end of field Ⅱ
+drag_whole_field "$MEMO" 40 19 450 47                # field Ⅰ to the end of field Ⅱ
 expect_clip "$MEMO" 7965 540 'betaalpha'              # Clip of Ⅱ
-expect_clip "$MEMO" 7965 120 'alpha'                  # Clip of Ⅰ
+expect_clip "$MEMO" 7965 120 ''                       # Clip of Ⅰ
 click_control "$MEMO" 480 2640 6765 2415             # field Ⅶ
 xdotool type m7
 xdotool key Tab type x                               # replaces Ⅰ, selected by Tab

@@ -14,13 +14,14 @@ mkdir -p "$DATA"
 for field in 1 2 3 4 5 6; do printf 'field %s\r\n' "$field" >"$DATA/$field.txt"; done
 printf 'Comment \x93\xfa\x96\x7b\x8c\xea\r\nline 2\r\n' >"$DATA/7.txt"
 
+# A child that libdbus forks to start a session bus is a copy of the program's memory at that
+# moment, other threads' work half done: its end would be reported as leaks of the program's.
 start_quillo valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite \
     --errors-for-leak-kinds=definite --num-callers=40 --suppressions="$SUPPRESSIONS" \
-    --gen-suppressions=all --log-file="$LOG"
+    --gen-suppressions=all --child-silent-after-fork=yes --log-file="$LOG"
 click_control "$MAIN_WINDOW" 8490 1770 855 330       # End
 wait_for_exit
 
-# The program and any child it forks before starting another program each end with a summary.
 grep -q 'ERROR SUMMARY: 0 errors' "$LOG" || fail "memcheck gave no summary: $(cat "$LOG")"
 ! grep -q 'ERROR SUMMARY: [1-9]' "$LOG" || fail "memcheck found errors: $(cat "$LOG")"
 echo "e2e valgrind: passed"
