@@ -1,6 +1,6 @@
 #include "baselines.h"
 
-#include "platform/textcodec.h"
+#include "text/textcodec.h"
 
 #include <QFile>
 
@@ -25,12 +25,12 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 void encodeAndWrite(const QString &path, QStringView text)
 {
-    writeBytes(path, platform::encodeText(text));
+    writeBytes(path, text::encodeText(text));
 }
 
-QString readAndDecode(const QString &path) { return platform::decodeText(readBytes(path)); }
+QString readAndDecode(const QString &path) { return text::decodeText(readBytes(path)); }
 
 QString readAndDecodeForeign(const QString &path)
 {
-    return platform::decodeForeignText(readBytes(path));
+    return text::decodeForeignText(readBytes(path));
 }

@@ -4,11 +4,11 @@
 #include "app/form2.h"
 #include "baselines.h"
 #include "pairedruns.h"
-#include "platform/textbox.h"
-#include "platform/textcodec.h"
 #include "posttext.h"
 #include "store/snapshotslots.h"
 #include "support/testprogram.h"
+#include "text/textcodec.h"
+#include "widgets/textbox.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -54,14 +54,14 @@ struct Bench
 
 Pairing savePairing(Bench &bench, std::function<void()> command)
 {
-    platform::setBoxText(bench.form.Text7, bench.text);
+    widgets::setBoxText(bench.form.Text7, bench.text);
     return {bench.text.size(), [] {}, std::move(command),
             [&bench] { encodeAndWrite(bench.baselineFile, bench.text); }, [] {}};
 }
 
 Pairing loadPairing(Bench &bench, std::function<void()> command)
 {
-    return {bench.text.size(), [&bench] { platform::setBoxText(bench.form.Text7, {}); },
+    return {bench.text.size(), [&bench] { widgets::setBoxText(bench.form.Text7, {}); },
             std::move(command), [&bench] { readAndDecode(bench.baselineFile); },
             [&bench] { bench.requireComment(); }};
 }
@@ -176,7 +176,7 @@ const QList<PathCase> &pathCases()
     static const QList<PathCase> cases{
         {"quote", quote},
         {"filein-windows31j",
-         [](Bench &bench) { return takeIn(bench, platform::encodeText(bench.text)); }},
+         [](Bench &bench) { return takeIn(bench, text::encodeText(bench.text)); }},
         {"filein-utf8", [](Bench &bench) { return takeIn(bench, bench.text.toUtf8()); }},
         {"filein-utf16", [](Bench &bench) { return takeIn(bench, utf16WithBom(bench.text)); }},
         {"save-comment", saveComment},

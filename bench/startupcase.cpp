@@ -3,10 +3,10 @@
 #include "app/form1.h"
 #include "baselines.h"
 #include "pairedruns.h"
-#include "platform/textbox.h"
-#include "platform/textcodec.h"
 #include "posttext.h"
 #include "support/testprogram.h"
+#include "text/textcodec.h"
+#include "widgets/textbox.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -44,8 +44,8 @@ double longestFreeze(const std::function<void()> &code)
 struct Startup
 {
     explicit Startup(qsizetype megabytes)
-        : fileBytes(platform::encodeText(postText(megabytes * megabyte)))
-        , characters(platform::decodeText(fileBytes).size())
+        : fileBytes(text::encodeText(postText(megabytes * megabyte)))
+        , characters(text::decodeText(fileBytes).size())
     {}
 
     // A program folder of its own for every run, with seven fields as a poster keeps them.
@@ -59,7 +59,7 @@ struct Startup
                                 "http://example.jp/\r\n", "Re: 質問\r\n"};
         for (int field = 1; field <= 6; ++field)
             program->writeData(u"%1.txt"_s.arg(field),
-                               platform::encodeText(QString::fromUtf8(fields[field - 1])));
+                               text::encodeText(QString::fromUtf8(fields[field - 1])));
         program->writeData(u"7.txt"_s, fileBytes);
         baselineFile = program->dataPath(u"7.txt"_s);
     }
@@ -74,8 +74,8 @@ struct Startup
     void startBare()
     {
         baselineFreeze = longestFreeze([this] {
-            box.reset(platform::makeMultiLineBox(nullptr));
-            platform::setBoxText(box.get(), readAndDecode(baselineFile));
+            box.reset(widgets::makeMultiLineBox(nullptr));
+            widgets::setBoxText(box.get(), readAndDecode(baselineFile));
             box->resize(567, 231);
             box->show();
         });

@@ -1,7 +1,7 @@
 // The decoders of the program's own files and of files from elsewhere, on any bytes at all.
 #include "fuzzinput.h"
 
-#include "platform/textcodec.h"
+#include "text/textcodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -9,14 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // A file of the program, whatever it holds, reads as valid text no longer than its bytes,
     // and saving that text and reading it again gives the same text.
-    const QString own = platform::decodeText(bytes);
+    const QString own = text::decodeText(bytes);
     FUZZ_EXPECT(own.isValidUtf16());
     FUZZ_EXPECT(own.size() <= bytes.size());
-    FUZZ_EXPECT(platform::decodeText(platform::encodeText(own)) == own);
+    FUZZ_EXPECT(text::decodeText(text::encodeText(own)) == own);
 
     // A file from elsewhere too; one that is valid UTF-8 without a byte-order mark is read as
     // UTF-8, unless its NUL bytes make it UTF-16 without a mark.
-    const QString foreign = platform::decodeForeignText(bytes);
+    const QString foreign = text::decodeForeignText(bytes);
     FUZZ_EXPECT(foreign.isValidUtf16());
     FUZZ_EXPECT(foreign.size() <= bytes.size());
     if (!bytes.startsWith("\xEF\xBB\xBF") && !bytes.startsWith("\xFF\xFE")

@@ -2,7 +2,7 @@
 // break at the end adds no line; and the lines joined with a lead and a separator.
 #include "fuzzinput.h"
 
-#include "platform/linereader.h"
+#include "text/linereader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString lead = utf16Text(input, 4);
     const QString text = utf16Rest(input);
 
-    const QStringList lines = platform::splitLines(text);
+    const QStringList lines = text::splitLines(text);
     QString joinedByHand;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         FUZZ_EXPECT(!lines[i].contains(u'\r'));
@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         breaksAsCr.chop(1);
     FUZZ_EXPECT(lines.join(u'\r') == breaksAsCr);
 
-    FUZZ_EXPECT(platform::joinLines(text, separator, lead) == joinedByHand);
+    FUZZ_EXPECT(text::joinLines(text, separator, lead) == joinedByHand);
     return 0;
 }

@@ -3,8 +3,8 @@
 #include "fuzzinput.h"
 
 #include "html/preview.h"
-#include "platform/linereader.h"
-#include "platform/textcodec.h"
+#include "text/linereader.h"
+#include "text/textcodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -15,14 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_EXPECT(page.startsWith(
         QStringLiteral("<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head>")));
     FUZZ_EXPECT(page.endsWith(QStringLiteral("</body></html>")));
-    const QStringList sourceLines = platform::splitLines(source);
-    const QStringList pageLines = platform::splitLines(page);
+    const QStringList sourceLines = text::splitLines(source);
+    const QStringList pageLines = text::splitLines(page);
     FUZZ_EXPECT(pageLines.size() == sourceLines.size());
     for (qsizetype i = 0; i < sourceLines.size(); ++i) {
         const QString end = i + 1 < sourceLines.size() ? QStringLiteral("<br>") : QString();
         FUZZ_EXPECT(pageLines[i] == sourceLines[i] + end);
     }
     if (page.isValidUtf16())
-        FUZZ_EXPECT(platform::decodeText(platform::encodeText(page)) == page);
+        FUZZ_EXPECT(text::decodeText(text::encodeText(page)) == page);
     return 0;
 }

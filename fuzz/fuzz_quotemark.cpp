@@ -3,8 +3,8 @@
 #include "fuzzinput.h"
 
 #include "cliptools/quotemark.h"
-#include "platform/linereader.h"
-#include "platform/textcodec.h"
+#include "text/linereader.h"
+#include "text/textcodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -12,19 +12,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string markFile = input.ConsumeRandomLengthString(16);
     const QString clipboard = utf16Rest(input);
 
-    const QString working = platform::decodeText(platform::encodeText(clipboard));
+    const QString working = text::decodeText(text::encodeText(clipboard));
     if (clipboard.isValidUtf16())
         FUZZ_EXPECT(working == clipboard);
     const QString mark = cliptools::quoteMarkFrom(
-        platform::decodeText(QByteArrayView(markFile.data(), qsizetype(markFile.size()))));
+        text::decodeText(QByteArrayView(markFile.data(), qsizetype(markFile.size()))));
     FUZZ_EXPECT(!mark.contains(u'\r'));
 
     const QString quoted = cliptools::quotedLines(working, mark);
-    const QStringList lines = platform::splitLines(working, platform::LineRule::Clipboard);
+    const QStringList lines = text::splitLines(working, text::LineRule::Clipboard);
     // Without a mark, a last empty line leaves nothing behind to read back.
     if (mark.isEmpty())
         return 0;
-    const QStringList quotedLines = platform::splitLines(quoted);
+    const QStringList quotedLines = text::splitLines(quoted);
     FUZZ_EXPECT(quotedLines.size() == lines.size());
     for (qsizetype i = 0; i < lines.size(); ++i)
         FUZZ_EXPECT(quotedLines[i] == mark + lines[i]);

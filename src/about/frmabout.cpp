@@ -1,8 +1,10 @@
 #include "about/frmabout.h"
 
+#include "buildinfo.h"
+
 #include "about/systeminformation.h"
-#include "platform/dialogs.h"
-#include "platform/windowlayout.h"
+#include "os/dialogs.h"
+#include "widgets/windowlayout.h"
 
 #include <QApplication>
 #include <QShortcut>
@@ -11,10 +13,10 @@
 
 namespace {
 
-using platform::Twips;
-using platform::twipsPerPixel;
-using LabelSpec = platform::LabelSpec<frmAbout>;
-using ButtonSpec = platform::ButtonSpec<frmAbout>;
+using widgets::Twips;
+using widgets::twipsPerPixel;
+using LabelSpec = widgets::LabelSpec<frmAbout>;
+using ButtonSpec = widgets::ButtonSpec<frmAbout>;
 
 constexpr QSize clientSize(5730 / twipsPerPixel, 2760 / twipsPerPixel);
 constexpr Twips iconBox{240, 240, 540, 540};
@@ -67,8 +69,8 @@ QString versionText()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget &mainWindow, platform::Services &services)
-    : SecondaryWindow(mainWindow, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), clientSize)
+frmAbout::frmAbout(QWidget &mainWindow, os::Services &services)
+    : widgets::SecondaryWindow(mainWindow, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), clientSize)
     , services_(services)
 {
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
@@ -79,17 +81,17 @@ frmAbout::frmAbout(QWidget &mainWindow, platform::Services &services)
 void frmAbout::buildLayout()
 {
     picIcon = new QLabel(this);
-    platform::describe(picIcon, "picIcon", nullptr);
-    platform::place(picIcon, iconBox);
+    widgets::describe(picIcon, "picIcon", nullptr);
+    widgets::place(picIcon, iconBox);
     picIcon->setPixmap(QApplication::windowIcon().pixmap(32));
 
-    platform::addLabels(*this, labels);
+    widgets::addLabels(*this, labels);
     for (const LabelSpec &entry : labels)
         (this->*entry.control)->setWordWrap(true);
 
     // OK is both the default and the cancel button; Enter on the other button, when that has the
     // focus, presses that one, as on any button that has the focus.
-    platform::addButtons(*this, buttons);
+    widgets::addButtons(*this, buttons);
     cmdOK->setDefault(true);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &frmAbout::cmdOK_Click);
@@ -99,9 +101,9 @@ void frmAbout::buildLayout()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(platform::applicationTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(os::applicationTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
     lblVersion->setText(versionText());
-    lblTitle->setText(platform::applicationTitle);
+    lblTitle->setText(os::applicationTitle);
     releaseMainWindow();
 }
 

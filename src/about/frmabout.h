@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/secondarywindow.h"
+#include "widgets/secondarywindow.h"
 
 class QLabel;
 class QPushButton;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -13,12 +13,12 @@ struct Services;
 // information tool. Opened from the main window's "Pass" label; while it is open the main window
 // is out of the always-on-top layer. OK, Enter, Esc and the title bar's close box all close it
 // and put the main window back on top.
-class frmAbout : public SecondaryWindow
+class frmAbout : public widgets::SecondaryWindow
 {
     Q_OBJECT
 
 public:
-    frmAbout(QWidget &mainWindow, platform::Services &services);
+    frmAbout(QWidget &mainWindow, os::Services &services);
 
     void cmdOK_Click();
     void cmdSysInfo_Click();
@@ -32,5 +32,5 @@ private:
     // Fills the texts of the program's title and version and takes the main window off the top.
     void Form_Load();
 
-    platform::Services &services_;
+    os::Services &services_;
 };

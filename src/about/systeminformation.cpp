@@ -1,9 +1,9 @@
 #include "about/systeminformation.h"
 
-#include "platform/dialogs.h"
-#include "platform/filesystem.h"
-#include "platform/programs.h"
-#include "platform/services.h"
+#include "os/dialogs.h"
+#include "os/filesystem.h"
+#include "os/programs.h"
+#include "os/services.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -15,7 +15,7 @@ namespace about {
 
 namespace {
 
-using platform::Registry;
+using os::Registry;
 
 constexpr std::uint32_t bufferSize = 1024;
 
@@ -30,13 +30,13 @@ const QString toolFile = QStringLiteral("MSINFO32.EXE");
 const std::array pathTools{QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
                            QStringLiteral("kinfocenter"), QStringLiteral("gnome-system-monitor")};
 
-bool start(platform::Services &services, const QString &path)
+bool start(os::Services &services, const QString &path)
 {
     QString reason;
     return services.programs.start(path, {}, &reason);
 }
 
-bool startFirstOnPath(platform::Services &services)
+bool startFirstOnPath(os::Services &services)
 {
     for (const QString &name : pathTools) {
         const QString path = services.programs.findOnPath(name);
@@ -48,7 +48,7 @@ bool startFirstOnPath(platform::Services &services)
 
 // True once the tool runs. The folder of location 2 is tried only without location 1, and a tool
 // on the PATH only on a system that has no registry to name one.
-bool startTool(platform::Services &services)
+bool startTool(os::Services &services)
 {
     QString path;
     if (GetKeyValue(services.registry, Registry::localMachine, toolKey, toolValue, path))
@@ -98,7 +98,7 @@ bool GetKeyValue(Registry &registry, Registry::Key root, const QString &keyPath,
     return true;
 }
 
-void StartSysInfo(platform::Services &services)
+void StartSysInfo(os::Services &services)
 {
     try {
         if (startTool(services))

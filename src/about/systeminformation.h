@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/registry.h"
+#include "os/registry.h"
 
 #include <QString>
 
 #include <stdexcept>
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -25,11 +25,11 @@ public:
 // as it was, yet counts as read. A missing key or value, or one longer than the buffer, empties
 // keyValue and gives false; a value that fills the buffer without a terminating zero throws
 // UnterminatedValue. The key is closed on every way out.
-bool GetKeyValue(platform::Registry &registry, platform::Registry::Key root, const QString &keyPath,
+bool GetKeyValue(os::Registry &registry, os::Registry::Key root, const QString &keyPath,
                  const QString &valueName, QString &keyValue);
 
 // Starts the system's information tool, found where the registry names it or, on a system
 // without a registry, on the PATH; or tells the user that it is not available.
-void StartSysInfo(platform::Services &services);
+void StartSysInfo(os::Services &services);
 
 } // namespace about

@@ -3,13 +3,17 @@
 #include "app/form2.h"
 #include "app/module1.h"
 #include "cliptools/fieldtransfer.h"
-#include "platform/datafolder.h"
-#include "platform/fieldboxes.h"
-#include "platform/filesystem.h"
-#include "platform/services.h"
-#include "platform/textbox.h"
-#include "platform/textfiles.h"
+#include "cliptools/quotemark.h"
+#include "html/preview.h"
+#include "os/datafolder.h"
+#include "os/filesystem.h"
+#include "os/services.h"
+#include "os/textfiles.h"
+#include "store/auxmemoform.h"
 #include "store/fieldgroup.h"
+#include "store/snapshotslots.h"
+#include "widgets/fieldboxes.h"
+#include "widgets/textbox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,27 +43,12 @@ std::vector<store::Field> fieldTable(Form1 &form)
     };
 }
 
-// Every file the program writes into the Data folder: the fields, the aux memos, the snapshot
-// slots, the quote mark and its working file, and the preview.
-QStringList dataFileNames()
-{
-    QStringList names{QStringLiteral("inyo.txt"), QStringLiteral("res.txt"),
-                      QStringLiteral("check.txt"), QStringLiteral("check.html")};
-    for (int n = 1; n <= 7; ++n) {
-        for (int first : {0, 10, 20})
-            names.append(QStringLiteral("%1.txt").arg(first + n));
-    }
-    for (int slot = 1; slot <= 8; ++slot)
-        names.append(QStringLiteral("save%1.txt").arg(slot));
-    return names;
-}
-
 } // namespace
 
-Form1::Form1(platform::Services &services)
-    : ProgramWindow(QStringLiteral("Quillo for Internet BBS"), clientSize)
+Form1::Form1(os::Services &services)
+    : widgets::ProgramWindow(QStringLiteral("Quillo for Internet BBS"), clientSize)
     , services_(services)
-    , dataFolder_(platform::dataFolderFor(services.programFolder))
+    , dataFolder_(os::dataFolderFor(services.programFolder))
 {
     buildLayout();
     fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder_, fieldTable(*this));
@@ -79,16 +68,24 @@ void Form1::Form_Load()
     fields_->load(false);
 }
 
+// Every file the program writes into the Data folder, each named by the code that writes it.
+QStringList Form1::dataFileNames() const
+{
+    return fields_->fileNames() + AuxMemoForm::fileNamesOf(AuxMemoForm::Form3)
+           + AuxMemoForm::fileNamesOf(AuxMemoForm::Form4) + store::SnapshotSlots::fileNames()
+           + cliptools::quoteMarkFileNames() + html::previewFileNames();
+}
+
 void Form1::ensureDataFolder()
 {
     if (services_.files.exists(dataFolder_))
         return;
     QString reason;
     if (!services_.files.makePrivateFolder(dataFolder_, &reason))
-        platform::reportFolderNotCreated(services_, dataFolder_, reason);
+        os::reportFileFailure(services_, os::FileFailure::FolderNotCreated, dataFolder_, reason);
 }
 
-QList<QWidget *> Form1::fieldBoxes() const { return platform::fieldBoxesOf(*this); }
+QList<QWidget *> Form1::fieldBoxes() const { return widgets::fieldBoxesOf(*this); }
 
 Form2 &Form1::form2()
 {
@@ -115,13 +112,13 @@ void Form1::Command15_Click() { cliptools::clipField(services_.clipboard, Text5)
 void Form1::Command16_Click() { cliptools::clipField(services_.clipboard, Text6); }
 void Form1::Command17_Click() { cliptools::clipField(services_.clipboard, Text7); }
 
-void Form1::Text1_DblClick() { platform::selectWholeText(Text1); }
-void Form1::Text2_DblClick() { platform::selectWholeText(Text2); }
-void Form1::Text3_DblClick() { platform::selectWholeText(Text3); }
-void Form1::Text4_DblClick() { platform::selectWholeText(Text4); }
-void Form1::Text5_DblClick() { platform::selectWholeText(Text5); }
-void Form1::Text6_DblClick() { platform::selectWholeText(Text6); }
-void Form1::Text7_DblClick() { platform::selectWholeText(Text7); }
+void Form1::Text1_DblClick() { widgets::selectWholeText(Text1); }
+void Form1::Text2_DblClick() { widgets::selectWholeText(Text2); }
+void Form1::Text3_DblClick() { widgets::selectWholeText(Text3); }
+void Form1::Text4_DblClick() { widgets::selectWholeText(Text4); }
+void Form1::Text5_DblClick() { widgets::selectWholeText(Text5); }
+void Form1::Text6_DblClick() { widgets::selectWholeText(Text6); }
+void Form1::Text7_DblClick() { widgets::selectWholeText(Text7); }
 
 void Form1::Command8_Click() { fields_->load(true); }
 void Form1::Command9_Click() { fields_->clear(); }

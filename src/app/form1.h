@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/programwindow.h"
+#include "widgets/programwindow.h"
 
 #include <QPointer>
 
@@ -20,7 +20,7 @@ struct AuxMemoSetup;
 class Form5;
 class frmAbout;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 namespace store {
@@ -31,12 +31,12 @@ class SnapshotSlots;
 // The main window: the seven fields with their Save and Clip buttons, every command button, the
 // drop box for text files and the screen-font options. It stays in front of ordinary windows so
 // that it can sit beside the browser while the user fills in a posting form.
-class Form1 : public ProgramWindow
+class Form1 : public widgets::ProgramWindow
 {
     Q_OBJECT
 
 public:
-    explicit Form1(platform::Services &services);
+    explicit Form1(os::Services &services);
     ~Form1() override;
 
     // Start-up: always on top (which shows the window), the Data folder without what a crash
@@ -162,10 +162,11 @@ protected:
 private:
     void buildLayout();
     void ensureDataFolder();
+    QStringList dataFileNames() const;
     void openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup);
     store::SnapshotSlots snapshotSlots();
 
-    platform::Services &services_;
+    os::Services &services_;
     QString dataFolder_;
     std::unique_ptr<store::FieldGroup> fields_;
     std::unique_ptr<Form2> form2_;

@@ -6,7 +6,7 @@
 #include "cliptools/prefix.h"
 #include "cliptools/quotemark.h"
 #include "cliptools/textfileintake.h"
-#include "platform/topmostpause.h"
+#include "os/topmostpause.h"
 
 #include <QLineEdit>
 
@@ -25,7 +25,7 @@ void Form1::Command20_Click()
 void Form1::Command34_Click()
 {
     // Out of the always-on-top layer, so that the Open dialog can stand in front.
-    const TopmostPause pause(*this);
+    const os::TopmostPause pause(*this);
     cliptools::takeInChosenFile(services_, form2().Text1, lastTextFile_);
 }
 

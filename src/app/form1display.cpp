@@ -5,20 +5,20 @@
 #include "app/module1.h"
 #include "display/colourscheme.h"
 #include "display/screenfont.h"
+#include "os/dialogs.h"
+#include "os/services.h"
 #include "output/commentprint.h"
 #include "output/desktopexport.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
-#include "platform/textbox.h"
+#include "widgets/textbox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-void Form1::Command32_Click() { output::exportToDesktop(services_, platform::boxText(Text7)); }
+void Form1::Command32_Click() { output::exportToDesktop(services_, widgets::boxText(Text7)); }
 
 void Form1::Command33_Click()
 {
-    output::printComment(services_, platform::boxText(Text6), platform::boxText(Text7));
+    output::printComment(services_, widgets::boxText(Text6), widgets::boxText(Text7));
 }
 
 void Form1::Option1_Click() { display::changeScreenFont(Text7, display::size8); }
@@ -40,14 +40,14 @@ void Form1::Label5_Click() { display::applyScheme(fieldBoxes(), display::lightCy
 void Form1::Label4_Click()
 {
     Module1::SetTopmost(*this, 0);
-    SecondaryWindow::open(about_, *this, services_);
+    widgets::SecondaryWindow::open(about_, *this, services_);
 }
 
 // Only the screen: the field files keep what was saved, and Re Load brings it back.
 void Form1::Label6_Click()
 {
-    platform::setBoxText(Text6, QString());
-    platform::setBoxText(Text7, QString());
+    widgets::setBoxText(Text6, QString());
+    widgets::setBoxText(Text7, QString());
 }
 
 void Form1::Label7_Click() { services_.dialogs.inform(QStringLiteral("追加機能検討中(^^;")); }

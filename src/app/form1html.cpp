@@ -6,8 +6,8 @@
 #include "html/fonttag.h"
 #include "html/preview.h"
 #include "html/tagbuilder.h"
-#include "platform/textbox.h"
-#include "platform/topmostpause.h"
+#include "os/topmostpause.h"
+#include "widgets/textbox.h"
 
 #include <QPlainTextEdit>
 
@@ -18,11 +18,11 @@ void Form1::Command31_Click() { html::writeTag(services_, html::mailTag); }
 void Form1::Command30_Click()
 {
     // Out of the always-on-top layer, so that the colour dialog can stand in front.
-    const TopmostPause pause(*this);
+    const os::TopmostPause pause(*this);
     html::writeFontTag(services_, form2().Text2);
 }
 
 void Form1::Command27_Click()
 {
-    html::showPreview(services_, dataFolder_, platform::boxText(Text7), form2().Text1);
+    html::showPreview(services_, dataFolder_, widgets::boxText(Text7), form2().Text1);
 }

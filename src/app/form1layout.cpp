@@ -3,9 +3,9 @@
 
 #include "app/form1.h"
 
-#include "platform/filedrop.h"
-#include "platform/japaneselook.h"
-#include "platform/windowlayout.h"
+#include "os/japaneselook.h"
+#include "widgets/filedrop.h"
+#include "widgets/windowlayout.h"
 
 #include <QFrame>
 #include <QListWidget>
@@ -15,19 +15,19 @@
 
 namespace {
 
-using platform::describe;
-using platform::japaneseFont;
-using platform::place;
-using platform::Twips;
-using platform::twipsPerPixel;
-using TextBoxSpec = platform::TextBoxSpec<Form1, QLineEdit>;
-using LabelSpec = platform::LabelSpec<Form1>;
-using ButtonSpec = platform::ButtonSpec<Form1>;
+using widgets::describe;
+using widgets::japaneseFont;
+using widgets::place;
+using widgets::Twips;
+using widgets::twipsPerPixel;
+using TextBoxSpec = widgets::TextBoxSpec<Form1, QLineEdit>;
+using LabelSpec = widgets::LabelSpec<Form1>;
+using ButtonSpec = widgets::ButtonSpec<Form1>;
 
-constexpr int buttonWidth = 645;
-constexpr int buttonHeight = 330;
-constexpr int wideButton = 855;
-constexpr int fieldHeight = 330;
+using widgets::buttonWidth;
+constexpr int buttonHeight = widgets::rowHeight;
+constexpr int wideButton = widgets::wideButtonWidth;
+constexpr int fieldHeight = widgets::rowHeight;
 constexpr int optionHeight = 225;
 constexpr double windowPoints = 8.25;
 constexpr double labelPoints = 11.25;
@@ -37,7 +37,7 @@ constexpr double largeLabelPoints = 12;
 // focus when the window opens; the Comment, second, is made apart as the one multi-line field.
 constexpr TextBoxSpec titleBox{
     &Form1::Text6, "Text6", {825, 1365, 6030, fieldHeight}, &Form1::Text6_DblClick};
-constexpr platform::TextBoxSpec<Form1, QPlainTextEdit> commentBox{
+constexpr widgets::TextBoxSpec<Form1, QPlainTextEdit> commentBox{
     &Form1::Text7, "Text7", {765, 2175, 8505, 3465}, &Form1::Text7_DblClick};
 constexpr double commentPoints = 9.75;
 constexpr std::array otherLineBoxes{
@@ -176,15 +176,7 @@ const std::array buttons{
                &Form1::Command43_Click},
 };
 
-struct OptionSpec
-{
-    QRadioButton *Form1::*control;
-    const char *name;
-    const char *caption;
-    const char *tooltip;
-    Twips at;
-    void (Form1::*onClick)();
-};
+using OptionSpec = widgets::ButtonSpec<Form1, QRadioButton>;
 
 constexpr Twips option(int left) { return {left, 5655, 495, optionHeight}; }
 
@@ -195,9 +187,9 @@ constexpr std::array options{
                "表示ﾌｫﾝﾄを初期状態に戻す。",
                {825, 5640, 1140, optionHeight},
                &Form1::Option10_Click},
-    OptionSpec{&Form1::Option7, "Option7", "G", platform::gothicFace, option(3465),
+    OptionSpec{&Form1::Option7, "Option7", "G", os::gothicFace, option(3465),
                &Form1::Option7_Click},
-    OptionSpec{&Form1::Option8, "Option8", "M", platform::minchoFace, option(3960),
+    OptionSpec{&Form1::Option8, "Option8", "M", os::minchoFace, option(3960),
                &Form1::Option8_Click},
     OptionSpec{&Form1::Option9, "Option9", "F", "FixedSys14ポイント固定", option(4455),
                &Form1::Option9_Click},
@@ -221,31 +213,21 @@ void Form1::buildLayout()
     setFont(japaneseFont(windowPoints));
 
     // The fields come first so that they lead the keyboard focus order.
-    platform::addTextBox(*this, titleBox);
-    platform::addTextBox(*this, commentBox)->setFont(japaneseFont(commentPoints));
+    widgets::addTextBox(*this, titleBox);
+    widgets::addTextBox(*this, commentBox)->setFont(japaneseFont(commentPoints));
     for (const TextBoxSpec &entry : otherLineBoxes)
-        platform::addTextBox(*this, entry);
-    platform::addLabels(*this, labels);
-    platform::addButtons(*this, buttons);
+        widgets::addTextBox(*this, entry);
+    widgets::addLabels(*this, labels);
+    widgets::addButtons(*this, buttons);
 
     // Standing directly on the window, the ten options form one group.
-    for (const OptionSpec &entry : options) {
-        auto *choice = new QRadioButton(QString::fromUtf8(entry.caption), this);
-        // Laid out for Windows' small radio marks: keep the caption readable in the same width.
-        choice->setStyleSheet(
-            QStringLiteral("QRadioButton { spacing: 1px; }"
-                           "QRadioButton::indicator { width: 11px; height: 11px; }"));
-        describe(choice, entry.name, entry.tooltip);
-        place(choice, entry.at);
-        connect(choice, &QRadioButton::clicked, this, entry.onClick);
-        this->*entry.control = choice;
-    }
+    widgets::addButtons(*this, options);
 
     lstFileName = new QListWidget(this);
     describe(lstFileName, "lstFileName",
              "ﾃｷｽﾄﾌｧｲﾙをここにﾄﾞﾛｯﾌﾟすると内容のすべてが、ｸﾘｯﾌﾟﾎﾞｰﾄﾞに転送されます。");
     place(lstFileName, fileDropBox);
-    platform::onDrop(lstFileName, [this](const QMimeData &data) { lstFileName_OLEDragDrop(data); });
+    widgets::onDrop(lstFileName, [this](const QMimeData &data) { lstFileName_OLEDragDrop(data); });
 
     Line1 = new QFrame(this);
     describe(Line1, "Line1", nullptr);

@@ -12,7 +12,7 @@
 
 void Form1::Command25_Click() { openAuxMemo(form3, AuxMemoForm::Form3); }
 void Form1::Command26_Click() { openAuxMemo(form4, AuxMemoForm::Form4); }
-void Form1::Command43_Click() { SecondaryWindow::open(form5, *this, snapshotSlots()); }
+void Form1::Command43_Click() { widgets::SecondaryWindow::open(form5, *this, snapshotSlots()); }
 
 void Form1::Command35_Click() { snapshotSlots().load(1); }
 void Form1::Command36_Click() { snapshotSlots().load(2); }
@@ -25,8 +25,8 @@ void Form1::Command42_Click() { snapshotSlots().load(8); }
 
 void Form1::openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup)
 {
-    SecondaryWindow::open(window, *this, services_, setup, dataFolder_,
-                          display::schemeToCopy(Text1, Text7));
+    widgets::SecondaryWindow::open(window, *this, services_, setup, dataFolder_,
+                                   display::schemeToCopy(Text1, Text7));
 }
 
 store::SnapshotSlots Form1::snapshotSlots() { return {services_, dataFolder_, fieldBoxes()}; }

@@ -1,22 +1,22 @@
 #include "app/form1.h"
 #include "app/module1.h"
 #include "app/programicon.h"
-#include "platform/browser.h"
-#include "platform/clipboard.h"
-#include "platform/colourdialog.h"
-#include "platform/datafolder.h"
-#include "platform/desktopfolder.h"
-#include "platform/dialogs.h"
-#include "platform/filesystem.h"
-#include "platform/installation.h"
-#include "platform/japaneselook.h"
-#include "platform/opendialog.h"
-#include "platform/printer.h"
-#include "platform/programs.h"
-#include "platform/registry.h"
-#include "platform/services.h"
-#include "platform/singleinstance.h"
-#include "platform/windowsystem.h"
+#include "os/browser.h"
+#include "os/clipboard.h"
+#include "os/colourdialog.h"
+#include "os/datafolder.h"
+#include "os/desktopfolder.h"
+#include "os/dialogs.h"
+#include "os/filesystem.h"
+#include "os/installation.h"
+#include "os/japaneselook.h"
+#include "os/opendialog.h"
+#include "os/printer.h"
+#include "os/programs.h"
+#include "os/registry.h"
+#include "os/services.h"
+#include "os/singleinstance.h"
+#include "os/windowsystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,42 +41,42 @@ void bringToFront(Form1 &form)
 
 int main(int argc, char *argv[])
 {
-    const QByteArray windowSystem = platform::preferredPlatform(platform::sessionEnvironment());
+    const QByteArray windowSystem = os::preferredPlatform(os::sessionEnvironment());
     if (!windowSystem.isEmpty())
         qputenv("QT_QPA_PLATFORM", windowSystem);
     QApplication app(argc, argv);
     // The browser and the other programs started from here make their own choice.
     if (!windowSystem.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
-    if (const QString notice = platform::windowSystemNotice(QGuiApplication::platformName());
+    if (const QString notice = os::windowSystemNotice(QGuiApplication::platformName());
         !notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(notice));
     QApplication::setApplicationName(QStringLiteral("Quillo"));
-    QApplication::setDesktopFileName(platform::desktopEntryId());
+    QApplication::setDesktopFileName(os::desktopEntryId());
     QApplication::setWindowIcon(programIcon());
-    platform::installJapaneseLook(app);
+    os::installJapaneseLook(app);
 
-    platform::FileSystem files;
-    platform::MessageBoxDialogs dialogs;
-    platform::Clipboard clipboard;
-    platform::DesktopBrowser browser;
-    platform::QtColourDialog colourDialog;
-    platform::FileOpenDialog openDialog;
-    platform::Printer printer;
-    platform::SystemRegistry registry;
-    platform::Programs programs;
-    platform::Services services{
-        platform::programFolder(), files,   dialogs,  clipboard, browser, colourDialog, openDialog,
-        platform::desktopFolder(), printer, registry, programs};
+    os::FileSystem files;
+    os::MessageBoxDialogs dialogs;
+    os::Clipboard clipboard;
+    os::DesktopBrowser browser;
+    os::QtColourDialog colourDialog;
+    os::FileOpenDialog openDialog;
+    os::Printer printer;
+    os::SystemRegistry registry;
+    os::Programs programs;
+    os::Services services{
+        os::programFolder(), files,   dialogs,  clipboard, browser, colourDialog, openDialog,
+        os::desktopFolder(), printer, registry, programs};
 
-    const QString dataFolder = platform::dataFolderFor(services.programFolder);
-    platform::SingleInstance instance(dataFolder);
+    const QString dataFolder = os::dataFolderFor(services.programFolder);
+    os::SingleInstance instance(dataFolder);
     switch (instance.claim()) {
-    case platform::SingleInstance::Start::First:
+    case os::SingleInstance::Start::First:
         break;
-    case platform::SingleInstance::Start::Handed:
+    case os::SingleInstance::Start::Handed:
         return 0;
-    case platform::SingleInstance::Start::Unanswered:
+    case os::SingleInstance::Start::Unanswered:
         dialogs.inform(
             u"Data フォルダ「%1」を使う Quillo が既に起動していますが、応答がありません。"_s.arg(
                 QDir::toNativeSeparators(dataFolder)));
@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
 
     Form1 form(services);
     form.Form_Load();
-    QObject::connect(&instance, &platform::SingleInstance::frontWanted, &form,
+    QObject::connect(&instance, &os::SingleInstance::frontWanted, &form,
                      [&form] { bringToFront(form); });
     return QApplication::exec();
 }

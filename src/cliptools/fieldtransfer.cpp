@@ -1,13 +1,13 @@
 #include "cliptools/fieldtransfer.h"
 
-#include "platform/clipboard.h"
-#include "platform/textbox.h"
+#include "os/clipboard.h"
+#include "widgets/textbox.h"
 
 namespace cliptools {
 
-void clipField(platform::Clipboard &clipboard, const QWidget *box, Sensitivity sensitivity)
+void clipField(os::Clipboard &clipboard, const QWidget *box, Sensitivity sensitivity)
 {
-    const QString text = platform::boxText(box);
+    const QString text = widgets::boxText(box);
     if (sensitivity == Sensitivity::Secret)
         clipboard.putSecretText(text);
     else

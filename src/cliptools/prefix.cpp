@@ -1,14 +1,14 @@
 #include "cliptools/prefix.h"
 
-#include "platform/textbox.h"
+#include "widgets/textbox.h"
 
 namespace cliptools {
 
 void putPrefix(QWidget *box, QStringView prefix)
 {
-    const QString text = platform::boxText(box);
+    const QString text = widgets::boxText(box);
     if (!text.startsWith(prefix))
-        platform::setBoxText(box, prefix.toString() + text);
+        widgets::setBoxText(box, prefix.toString() + text);
 }
 
 } // namespace cliptools

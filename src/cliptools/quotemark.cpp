@@ -1,11 +1,11 @@
 #include "cliptools/quotemark.h"
 
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
-#include "platform/filesystem.h"
-#include "platform/linereader.h"
-#include "platform/services.h"
-#include "platform/textfiles.h"
+#include "os/clipboard.h"
+#include "os/dialogs.h"
+#include "os/filesystem.h"
+#include "os/services.h"
+#include "os/textfiles.h"
+#include "text/linereader.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -24,13 +24,12 @@ const QString defaultMark = u">"_s;
 
 // The lines of the quote-mark file run together, collected in the scratch window; ">" when
 // there is no such file; nothing when it cannot be read (the user has been told).
-std::optional<QString> readQuoteMark(platform::Services &services, const QDir &data,
-                                     QString &scratch)
+std::optional<QString> readQuoteMark(os::Services &services, const QDir &data, QString &scratch)
 {
     const QString path = data.filePath(quoteMarkFile);
     if (!services.files.isPresentFile(path))
         return defaultMark;
-    const std::optional<QString> text = platform::readTextFile(services, path);
+    const std::optional<QString> text = os::readTextFile(services, path);
     if (!text)
         return std::nullopt;
     scratch = quoteMarkFrom(*text);
@@ -40,10 +39,10 @@ std::optional<QString> readQuoteMark(platform::Services &services, const QDir &d
 // The working file read back line by line, every line after the mark. It holds the clipboard
 // text, so its lines end where the clipboard's do, at a lone LF too. The file's text is let go
 // on return, so that a large text is held no more often than needed.
-std::optional<QString> quotedLinesOf(platform::Services &services, const QString &path,
+std::optional<QString> quotedLinesOf(os::Services &services, const QString &path,
                                      const QString &mark)
 {
-    const std::optional<QString> text = platform::readTextFile(services, path);
+    const std::optional<QString> text = os::readTextFile(services, path);
     if (!text)
         return std::nullopt;
     return quotedLines(*text, mark);
@@ -51,14 +50,14 @@ std::optional<QString> quotedLinesOf(platform::Services &services, const QString
 
 } // namespace
 
-QString quoteMarkFrom(QStringView fileText) { return platform::joinLines(fileText, {}); }
+QString quoteMarkFrom(QStringView fileText) { return text::joinLines(fileText, {}); }
 
 QString quotedLines(QStringView text, QStringView mark)
 {
-    return platform::joinLines(text, platform::crLf, mark, platform::LineRule::Clipboard);
+    return text::joinLines(text, text::crLf, mark, text::LineRule::Clipboard);
 }
 
-void changeQuoteMark(platform::Services &services, const QString &dataFolder)
+void changeQuoteMark(os::Services &services, const QString &dataFolder)
 {
     const QString mark =
         services.dialogs.ask(u"変更する引用符を入力してください\r\n\r\n"
@@ -66,14 +65,13 @@ void changeQuoteMark(platform::Services &services, const QString &dataFolder)
                              u"引用する場合は再度行ってください。"_s);
     if (mark.isEmpty())
         return;
-    if (!platform::writeTextFile(services, QDir(dataFolder).filePath(quoteMarkFile),
-                                 mark + platform::crLf))
+    if (!os::writeTextFile(services, QDir(dataFolder).filePath(quoteMarkFile), mark + text::crLf))
         return;
     services.dialogs.inform(u"引用符 "_s + mark + u" が保存されました "_s);
     services.clipboard.clear();
 }
 
-void quoteClipboardText(platform::Services &services, const QString &dataFolder,
+void quoteClipboardText(os::Services &services, const QString &dataFolder,
                         const QuoteScratch &scratch)
 {
     if (!services.clipboard.hasText()) {
@@ -89,13 +87,13 @@ void quoteClipboardText(platform::Services &services, const QString &dataFolder,
         scratch.clipboardText.clear();
         scratch.quoteMark.clear();
         if (services.files.exists(working))
-            platform::deleteFile(services, working);
+            os::deleteFile(services, working);
     });
 
     scratch.clipboardText = services.clipboard.text();
     if (scratch.clipboardText.isEmpty())
         return;
-    if (!platform::writeTextFile(services, working, scratch.clipboardText))
+    if (!os::writeTextFile(services, working, scratch.clipboardText))
         return;
     const std::optional<QString> mark = readQuoteMark(services, data, scratch.quoteMark);
     if (!mark)
@@ -107,5 +105,7 @@ void quoteClipboardText(platform::Services &services, const QString &dataFolder,
     services.clipboard.putText(scratch.quoted);
     services.dialogs.inform(u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞのﾃｷｽﾄに引用符が付きました"_s);
 }
+
+QStringList quoteMarkFileNames() { return {quoteMarkFile, workingFile}; }
 
 } // namespace cliptools

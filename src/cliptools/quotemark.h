@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -16,7 +17,7 @@ QString quotedLines(QStringView text, QStringView mark);
 
 // ">Set": asks for a new quote mark and keeps it in "inyo.txt" of the Data folder, exactly as
 // typed; then clears the clipboard, as the prompt announces. An empty answer changes nothing.
-void changeQuoteMark(platform::Services &services, const QString &dataFolder);
+void changeQuoteMark(os::Services &services, const QString &dataFolder);
 
 // The scratch texts ">" works in: the clipboard text as read, the quote mark, the quoted text.
 struct QuoteScratch
@@ -31,7 +32,10 @@ struct QuoteScratch
 // ends at CR LF, at a lone CR and at a lone LF. The text passes through the working file
 // "res.txt", which is gone again however the command ends, and the scratch texts, which let go
 // of it at the end.
-void quoteClipboardText(platform::Services &services, const QString &dataFolder,
+void quoteClipboardText(os::Services &services, const QString &dataFolder,
                         const QuoteScratch &scratch);
+
+// The files of the Data folder that ">Set" and ">" write: "inyo.txt" and "res.txt".
+QStringList quoteMarkFileNames();
 
 } // namespace cliptools

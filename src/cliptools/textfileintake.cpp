@@ -1,14 +1,14 @@
 #include "cliptools/textfileintake.h"
 
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
-#include "platform/filedrop.h"
-#include "platform/filesystem.h"
-#include "platform/linereader.h"
-#include "platform/opendialog.h"
-#include "platform/services.h"
-#include "platform/textcodec.h"
-#include "platform/textfiles.h"
+#include "os/clipboard.h"
+#include "os/dialogs.h"
+#include "os/filesystem.h"
+#include "os/opendialog.h"
+#include "os/services.h"
+#include "os/textfiles.h"
+#include "text/linereader.h"
+#include "text/textcodec.h"
+#include "widgets/filedrop.h"
 
 #include <QListWidget>
 
@@ -28,7 +28,7 @@ bool isTextFileName(const QString &path) { return path.endsWith(u".txt"_s, Qt::C
 
 // The file's lines joined by CR LF. Its bytes are let go before the lines are joined, so that a
 // large file is held no more often than needed.
-std::optional<QString> joinedLinesOf(const platform::FileSystem &files, const QString &path,
+std::optional<QString> joinedLinesOf(const os::FileSystem &files, const QString &path,
                                      QString *reason)
 {
     QString text;
@@ -36,12 +36,12 @@ std::optional<QString> joinedLinesOf(const platform::FileSystem &files, const QS
         const std::optional<QByteArray> bytes = files.read(path, reason);
         if (!bytes)
             return std::nullopt;
-        text = platform::decodeForeignText(*bytes);
+        text = text::decodeForeignText(*bytes);
     }
-    return platform::joinLines(text, platform::crLf);
+    return text::joinLines(text, text::crLf);
 }
 
-void takeInTextFile(platform::Services &services, QString &scratch, const QString &path,
+void takeInTextFile(os::Services &services, QString &scratch, const QString &path,
                     OnFailure onFailure)
 {
     scratch.clear();
@@ -49,7 +49,7 @@ void takeInTextFile(platform::Services &services, QString &scratch, const QStrin
     std::optional<QString> joined = joinedLinesOf(services.files, path, &reason);
     if (!joined) {
         if (onFailure == OnFailure::Report)
-            platform::reportNotRead(services, path, reason);
+            os::reportFileFailure(services, os::FileFailure::NotRead, path, reason);
         return;
     }
     scratch = std::move(*joined);
@@ -59,7 +59,7 @@ void takeInTextFile(platform::Services &services, QString &scratch, const QStrin
 
 } // namespace
 
-void takeInChosenFile(platform::Services &services, QString &scratch, QString &lastChosen)
+void takeInChosenFile(os::Services &services, QString &scratch, QString &lastChosen)
 {
     const std::optional<QString> path = services.openDialog.chooseFile(lastChosen, u"*.txt"_s);
     if (!path)
@@ -71,10 +71,10 @@ void takeInChosenFile(platform::Services &services, QString &scratch, QString &l
         services.dialogs.inform(notTextFile);
 }
 
-void takeInDroppedFiles(platform::Services &services, QString &scratch, QListWidget &dropBox,
+void takeInDroppedFiles(os::Services &services, QString &scratch, QListWidget &dropBox,
                         const QMimeData &data)
 {
-    const QStringList files = platform::droppedFiles(data);
+    const QStringList files = widgets::droppedFiles(data);
     if (files.isEmpty())
         return;
     dropBox.addItems(files);

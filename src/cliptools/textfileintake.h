@@ -5,7 +5,7 @@
 class QListWidget;
 class QMimeData;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -18,12 +18,12 @@ namespace cliptools {
 
 // FileIn: the file the user picks in the Open dialog, which offers the file picked last time
 // and remembers the new one. Cancel, or a file that cannot be read, ends the command quietly.
-void takeInChosenFile(platform::Services &services, QString &scratch, QString &lastChosen);
+void takeInChosenFile(os::Services &services, QString &scratch, QString &lastChosen);
 
 // A drop on the drop box: exactly one file, a ".txt" one, is taken in; a file that cannot be read
 // is reported. The box lists the dropped files while the command runs and is empty after it.
 // Dropped data without files (dragged text) is ignored.
-void takeInDroppedFiles(platform::Services &services, QString &scratch, QListWidget &dropBox,
+void takeInDroppedFiles(os::Services &services, QString &scratch, QListWidget &dropBox,
                         const QMimeData &data);
 
 } // namespace cliptools

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/japaneselook.h"
+#include "os/japaneselook.h"
 
 class QWidget;
 
@@ -20,12 +20,12 @@ inline constexpr FontChange size10{{}, 10};
 inline constexpr FontChange size11{{}, 11};
 inline constexpr FontChange size12{{}, 12};
 inline constexpr FontChange size16{{}, 16};
-inline constexpr FontChange gothicFace{platform::gothicFace, 0};
-inline constexpr FontChange minchoFace{platform::minchoFace, 0};
+inline constexpr FontChange gothicFace{os::gothicFace, 0};
+inline constexpr FontChange minchoFace{os::minchoFace, 0};
 // A bitmap font of one fixed size on Windows; the size setting stays all the same.
 inline constexpr FontChange fixedSysFace{"FixedSys", 0};
 // Back to the starting face, at 10 points rather than the layout's 9.75.
-inline constexpr FontChange defaultFont{platform::gothicFace, 10};
+inline constexpr FontChange defaultFont{os::gothicFace, 10};
 
 // Changes the box's font only; its text stays as it is.
 void changeScreenFont(QWidget *box, FontChange change);

@@ -1,10 +1,10 @@
 #include "html/fonttag.h"
 
 #include "html/tagmessages.h"
-#include "platform/clipboard.h"
-#include "platform/colourdialog.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
+#include "os/clipboard.h"
+#include "os/colourdialog.h"
+#include "os/dialogs.h"
+#include "os/services.h"
 
 #include <QColor>
 
@@ -26,7 +26,7 @@ const QString sizePrompt =
                    "無入力およびｷｬﾝｾﾙの場合、ﾌｫﾝﾄｻｲｽﾞは設定されません。\r\n"
                    "引き続きﾌｫﾝﾄｶﾗｰの設定に進みます。");
 
-void wrapClipboardText(platform::Services &services, QString &scratch)
+void wrapClipboardText(os::Services &services, QString &scratch)
 {
     if (services.clipboard.hasText()) {
         scratch = services.clipboard.text();
@@ -52,7 +52,7 @@ void wrapClipboardText(platform::Services &services, QString &scratch)
 
 } // namespace
 
-void writeFontTag(platform::Services &services, QString &scratch)
+void writeFontTag(os::Services &services, QString &scratch)
 {
     wrapClipboardText(services, scratch);
     scratch.clear();

@@ -4,7 +4,7 @@
 
 class QColor;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -18,6 +18,6 @@ QString fontTag(const QString &size, const QColor &colour, const QString &text);
 // <Font Size=3 color="#FF0000">text</font>, and puts the tag back on the clipboard. A clipboard
 // without text gives a tag with nothing inside. The scratch holds the clipboard text while the
 // command runs and is empty afterwards, however the command ends.
-void writeFontTag(platform::Services &services, QString &scratch);
+void writeFontTag(os::Services &services, QString &scratch);
 
 } // namespace html

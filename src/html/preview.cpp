@@ -1,10 +1,10 @@
 #include "html/preview.h"
 
-#include "platform/browser.h"
-#include "platform/dialogs.h"
-#include "platform/linereader.h"
-#include "platform/services.h"
-#include "platform/textfiles.h"
+#include "os/browser.h"
+#include "os/dialogs.h"
+#include "os/services.h"
+#include "os/textfiles.h"
+#include "text/linereader.h"
 
 #include <QDir>
 #include <QStringBuilder>
@@ -21,6 +21,8 @@ const QString pageHead =
     QStringLiteral("<html><head><meta charset=Shift_JIS><title>Quillo.html</title></head>"
                    "<body text=#000000 bgcolor=#FFFFFF>");
 const QString pageFoot = QStringLiteral("</body></html>");
+const QString sourceFile = QStringLiteral("check.txt");
+const QString pageFile = QStringLiteral("check.html");
 
 } // namespace
 
@@ -28,29 +30,29 @@ QString previewSource(const QString &comment)
 {
     // Built in one allocation: a chain of + would hold a large comment in each of its partial
     // results at once.
-    return pageHead % platform::crLf % comment % platform::crLf % pageFoot;
+    return pageHead % text::crLf % comment % text::crLf % pageFoot;
 }
 
-QString previewPage(QStringView source) { return platform::joinLines(source, u"<br>\r\n"); }
+QString previewPage(QStringView source) { return text::joinLines(source, u"<br>\r\n"); }
 
-void showPreview(platform::Services &services, const QString &dataFolder, QString comment,
+void showPreview(os::Services &services, const QString &dataFolder, QString comment,
                  QString &scratch)
 {
     const QDir data(dataFolder);
     QString source = previewSource(comment);
     comment.clear(); // the source holds it now: a large Comment is not kept twice over
-    if (!platform::writeTextFile(services, data.filePath(QStringLiteral("check.txt")), source))
+    if (!os::writeTextFile(services, data.filePath(sourceFile), source))
         return;
     scratch = previewPage(source);
     source.clear();
-    const QString page = data.filePath(QStringLiteral("check.html"));
-    if (!platform::writeTextFile(services, page, scratch))
+    const QString page = data.filePath(pageFile);
+    if (!os::writeTextFile(services, page, scratch))
         return;
     if (!services.browser.showPage(QUrl::fromLocalFile(page)))
-        services.dialogs.inform(
-            QStringLiteral("ファイル「%1」をブラウザで表示できませんでした。\n理由: "
-                           "Webブラウザを起動できません。")
-                .arg(QDir::toNativeSeparators(page)));
+        os::reportFileFailure(services, os::FileFailure::NotShownInBrowser, page,
+                              QStringLiteral("Webブラウザを起動できません。"));
 }
+
+QStringList previewFileNames() { return {sourceFile, pageFile}; }
 
 } // namespace html

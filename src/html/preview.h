@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -18,7 +19,10 @@ QString previewPage(QStringView source);
 // Data folder and shows the page in the browser. Tags in the comment are not escaped: seeing them
 // work is the point. The page stays in the scratch afterwards.
 // The comment is taken by value and let go as soon as the page source holds it.
-void showPreview(platform::Services &services, const QString &dataFolder, QString comment,
+void showPreview(os::Services &services, const QString &dataFolder, QString comment,
                  QString &scratch);
+
+// The files of the Data folder that IE writes: "check.txt" and "check.html".
+QStringList previewFileNames();
 
 } // namespace html

@@ -1,9 +1,9 @@
 #include "html/tagbuilder.h"
 
 #include "html/tagmessages.h"
-#include "platform/clipboard.h"
-#include "platform/dialogs.h"
-#include "platform/services.h"
+#include "os/clipboard.h"
+#include "os/dialogs.h"
+#include "os/services.h"
 
 namespace html {
 
@@ -55,7 +55,7 @@ const TagRecipe mailTag{.addressPrompt = u"ﾒｰﾙｱﾄﾞﾚｽを入力し�
                         .content = TagContent::BareAddress,
                         .closer = linkEnd};
 
-void writeTag(platform::Services &services, const TagRecipe &recipe)
+void writeTag(os::Services &services, const TagRecipe &recipe)
 {
     const QString address = services.dialogs.ask(recipe.addressPrompt.toString());
     if (address.isEmpty())

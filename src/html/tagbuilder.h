@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -35,6 +35,6 @@ QString tagFor(const TagRecipe &recipe, const QString &address, const QString &s
 // clipboard. An empty answer ends the command silently; an address that already begins with "<"
 // is refused. Nothing is escaped: what the user typed goes into the tag as it stands, so that a
 // poster can build any tag the board takes.
-void writeTag(platform::Services &services, const TagRecipe &recipe);
+void writeTag(os::Services &services, const TagRecipe &recipe);
 
 } // namespace html

@@ -1,15 +1,15 @@
 #include "output/commentprint.h"
 
-#include "platform/dialogs.h"
-#include "platform/linereader.h"
-#include "platform/printer.h"
-#include "platform/services.h"
+#include "os/dialogs.h"
+#include "os/printer.h"
+#include "os/services.h"
+#include "text/linereader.h"
 
 #include <QStringBuilder>
 
 namespace output {
 
-void printComment(platform::Services &services, const QString &title, const QString &comment)
+void printComment(os::Services &services, const QString &title, const QString &comment)
 {
     if (!services.dialogs.confirm(QStringLiteral("Comment を印刷しますか？")))
         return;
@@ -19,7 +19,7 @@ void printComment(platform::Services &services, const QString &title, const QStr
     }
     QString reason;
     // In one allocation, as a chain of + would hold the comment in each of its partial results.
-    const QString page = title % platform::crLf % platform::crLf % comment % platform::crLf;
+    const QString page = title % text::crLf % text::crLf % comment % text::crLf;
     if (!services.printer.print(page, &reason))
         services.dialogs.inform(QStringLiteral("印刷できませんでした。\n理由: ") + reason);
 }

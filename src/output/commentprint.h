@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -11,6 +11,6 @@ namespace output {
 // Print: after the question, the Title, an empty line and the Comment go to the default printer
 // as one document, every line break a new line. Without a printer, or when printing fails, the
 // user is told so; a printout that went to the printer is not announced.
-void printComment(platform::Services &services, const QString &title, const QString &comment);
+void printComment(os::Services &services, const QString &title, const QString &comment);
 
 } // namespace output

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -13,6 +13,6 @@ namespace output {
 // replacing a file of that name without asking. Nothing is written for an empty name, nor for
 // one that would reach outside the desktop or that no file may have; a failure is told with the
 // path and the reason, and the success message follows only a file that was written.
-void exportToDesktop(platform::Services &services, const QString &comment);
+void exportToDesktop(os::Services &services, const QString &comment);
 
 } // namespace output

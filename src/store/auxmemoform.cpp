@@ -2,10 +2,10 @@
 
 #include "cliptools/fieldtransfer.h"
 #include "display/colourscheme.h"
-#include "platform/fieldboxes.h"
-#include "platform/services.h"
-#include "platform/textbox.h"
+#include "os/services.h"
 #include "store/fieldgroup.h"
+#include "widgets/fieldboxes.h"
+#include "widgets/textbox.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -35,20 +35,20 @@ constexpr std::array auxFields{
 
 } // namespace
 
-AuxMemoForm::AuxMemoForm(QWidget &mainWindow, platform::Services &services,
-                         const AuxMemoSetup &setup, const QString &dataFolder,
+AuxMemoForm::AuxMemoForm(QWidget &mainWindow, os::Services &services, const AuxMemoSetup &setup,
+                         const QString &dataFolder,
                          std::optional<display::ColourScheme> mainWindowScheme)
-    : SecondaryWindow(mainWindow, QString::fromUtf8(setup.caption), setup.clientSize)
+    : widgets::SecondaryWindow(mainWindow, QString::fromUtf8(setup.caption), setup.clientSize)
     , services_(services)
     , mainWindowScheme_(std::move(mainWindowScheme))
 {
     buildLayout();
     std::vector<store::Field> fields;
     const QList<QWidget *> boxes = fieldBoxes();
+    const QStringList fileNames = fileNamesOf(setup);
     for (std::size_t i = 0; i < auxFields.size(); ++i) {
-        const QString fileName =
-            QStringLiteral("%1.txt").arg(setup.firstFileNumber + static_cast<int>(i));
-        fields.push_back({boxes[static_cast<qsizetype>(i)], fileName, auxFields[i].kind,
+        const auto n = static_cast<qsizetype>(i);
+        fields.push_back({boxes[n], fileNames[n], auxFields[i].kind,
                           QString::fromUtf8(auxFields[i].savedMessage)});
     }
     fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder, std::move(fields));
@@ -57,6 +57,14 @@ AuxMemoForm::AuxMemoForm(QWidget &mainWindow, platform::Services &services,
 }
 
 AuxMemoForm::~AuxMemoForm() = default;
+
+QStringList AuxMemoForm::fileNamesOf(const AuxMemoSetup &setup)
+{
+    QStringList names;
+    for (std::size_t i = 0; i < auxFields.size(); ++i)
+        names.append(QStringLiteral("%1.txt").arg(setup.firstFileNumber + static_cast<int>(i)));
+    return names;
+}
 
 void AuxMemoForm::Form_Load()
 {
@@ -72,7 +80,7 @@ void AuxMemoForm::copyColourScheme()
         display::applyScheme(fieldBoxes(), *mainWindowScheme_);
 }
 
-QList<QWidget *> AuxMemoForm::fieldBoxes() const { return platform::fieldBoxesOf(*this); }
+QList<QWidget *> AuxMemoForm::fieldBoxes() const { return widgets::fieldBoxesOf(*this); }
 
 void AuxMemoForm::Command1_Click() { fields_->save(1); }
 void AuxMemoForm::Command2_Click() { fields_->save(2); }
@@ -96,10 +104,10 @@ void AuxMemoForm::Command17_Click() { close(); }
 void AuxMemoForm::Command18_Click() { fields_->clear(); }
 void AuxMemoForm::Command19_Click() { fields_->load(true); }
 
-void AuxMemoForm::Text1_DblClick() { platform::selectWholeText(Text1); }
-void AuxMemoForm::Text2_DblClick() { platform::selectWholeText(Text2); }
-void AuxMemoForm::Text3_DblClick() { platform::selectWholeText(Text3); }
-void AuxMemoForm::Text4_DblClick() { platform::selectWholeText(Text4); }
-void AuxMemoForm::Text5_DblClick() { platform::selectWholeText(Text5); }
-void AuxMemoForm::Text6_DblClick() { platform::selectWholeText(Text6); }
-void AuxMemoForm::Text7_DblClick() { platform::selectWholeText(Text7); }
+void AuxMemoForm::Text1_DblClick() { widgets::selectWholeText(Text1); }
+void AuxMemoForm::Text2_DblClick() { widgets::selectWholeText(Text2); }
+void AuxMemoForm::Text3_DblClick() { widgets::selectWholeText(Text3); }
+void AuxMemoForm::Text4_DblClick() { widgets::selectWholeText(Text4); }
+void AuxMemoForm::Text5_DblClick() { widgets::selectWholeText(Text5); }
+void AuxMemoForm::Text6_DblClick() { widgets::selectWholeText(Text6); }
+void AuxMemoForm::Text7_DblClick() { widgets::selectWholeText(Text7); }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "platform/secondarywindow.h"
+#include "widgets/secondarywindow.h"
 
 #include "display/colourscheme.h"
+
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -12,7 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 namespace store {
@@ -30,7 +32,7 @@ struct AuxMemoSetup
 // An aux memo window: seven free memo fields (Ⅰ to Ⅵ single-line, Ⅶ multi-line), each kept in an
 // aux file of the Data folder, with Save and Clip per field and the bulk commands of the main
 // window. Form3 ("Aux") and Form4 ("Aux2") are two of them, differing only in their setup.
-class AuxMemoForm final : public SecondaryWindow
+class AuxMemoForm final : public widgets::SecondaryWindow
 {
     Q_OBJECT
 
@@ -38,9 +40,12 @@ public:
     static constexpr AuxMemoSetup Form3{"AUX Free Memo", {585, 346}, 11};   // 8775 by 5190 twips
     static constexpr AuxMemoSetup Form4{"AUX Free Memo 2", {580, 345}, 21}; // 8700 by 5175 twips
 
+    // The aux files of the window with this setup, field Ⅰ first.
+    static QStringList fileNamesOf(const AuxMemoSetup &setup);
+
     // The window keeps its files in the Data folder and, when the main window shows a scheme the
     // aux windows know, takes that scheme over.
-    AuxMemoForm(QWidget &mainWindow, platform::Services &services, const AuxMemoSetup &setup,
+    AuxMemoForm(QWidget &mainWindow, os::Services &services, const AuxMemoSetup &setup,
                 const QString &dataFolder, std::optional<display::ColourScheme> mainWindowScheme);
     ~AuxMemoForm() override;
 
@@ -89,7 +94,7 @@ private:
     void copyColourScheme();
     QList<QWidget *> fieldBoxes() const;
 
-    platform::Services &services_;
+    os::Services &services_;
     const std::optional<display::ColourScheme> mainWindowScheme_;
     std::unique_ptr<store::FieldGroup> fields_;
 };

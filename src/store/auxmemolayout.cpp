@@ -4,23 +4,23 @@
 
 #include "store/auxmemoform.h"
 
-#include "platform/windowlayout.h"
+#include "widgets/windowlayout.h"
 
 #include <array>
 
 namespace {
 
-using platform::Twips;
-using LineBoxSpec = platform::TextBoxSpec<AuxMemoForm, QLineEdit>;
-using LabelSpec = platform::LabelSpec<AuxMemoForm>;
-using ButtonSpec = platform::ButtonSpec<AuxMemoForm>;
+using widgets::Twips;
+using LineBoxSpec = widgets::TextBoxSpec<AuxMemoForm, QLineEdit>;
+using LabelSpec = widgets::LabelSpec<AuxMemoForm>;
+using ButtonSpec = widgets::ButtonSpec<AuxMemoForm>;
 
-constexpr int rowHeight = 330;
+using widgets::rowHeight;
 constexpr int boxLeft = 480;
 constexpr int boxWidth = 6765;
 constexpr int saveLeft = 7305;
 constexpr int clipLeft = 7965;
-constexpr int narrowWidth = 645;
+constexpr int narrowWidth = widgets::buttonWidth;
 constexpr int wideWidth = clipLeft + narrowWidth - saveLeft;
 constexpr double labelPoints = 12;
 
@@ -33,7 +33,7 @@ constexpr Twips clip(int row) { return {clipLeft, rowTop(row), narrowWidth, rowH
 constexpr Twips wide(int row) { return {saveLeft, rowTop(row), wideWidth, rowHeight}; }
 
 // Field Ⅶ comes first in the focus order, so it has the focus when the window opens.
-constexpr platform::TextBoxSpec<AuxMemoForm, QPlainTextEdit> memoBox{
+constexpr widgets::TextBoxSpec<AuxMemoForm, QPlainTextEdit> memoBox{
     &AuxMemoForm::Text7,
     "Text7",
     {boxLeft, rowTop(7), boxWidth, 2415},
@@ -109,9 +109,9 @@ constexpr std::array buttons{
 
 void AuxMemoForm::buildLayout()
 {
-    platform::addTextBox(*this, memoBox);
+    widgets::addTextBox(*this, memoBox);
     for (const LineBoxSpec &entry : lineBoxes)
-        platform::addTextBox(*this, entry);
-    platform::addLabels(*this, labels);
-    platform::addButtons(*this, buttons);
+        widgets::addTextBox(*this, entry);
+    widgets::addLabels(*this, labels);
+    widgets::addButtons(*this, buttons);
 }

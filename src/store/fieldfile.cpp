@@ -1,21 +1,21 @@
 #include "store/fieldfile.h"
 
-#include "platform/linereader.h"
+#include "text/linereader.h"
 
 namespace store {
 
 QString fieldFileText(FieldKind kind, const QString &fieldText)
 {
-    return kind == FieldKind::SingleLine ? fieldText + platform::crLf : fieldText;
+    return kind == FieldKind::SingleLine ? fieldText + text::crLf : fieldText;
 }
 
 QString fieldFromFileText(FieldKind kind, const QString &fileText)
 {
     switch (kind) {
     case FieldKind::SingleLine:
-        return platform::joinLines(fileText, {});
+        return text::joinLines(fileText, {});
     case FieldKind::JoinedLines:
-        return platform::joinLines(fileText, platform::crLf);
+        return text::joinLines(fileText, text::crLf);
     case FieldKind::WholeText:
         break;
     }

@@ -1,15 +1,15 @@
 #include "store/fieldgroup.h"
 
-#include "platform/dialogs.h"
-#include "platform/services.h"
-#include "platform/textbox.h"
-#include "platform/textfiles.h"
+#include "os/dialogs.h"
+#include "os/services.h"
+#include "os/textfiles.h"
+#include "widgets/textbox.h"
 
 #include <QDir>
 
 namespace store {
 
-FieldGroup::FieldGroup(platform::Services &services, QString dataFolder, std::vector<Field> fields)
+FieldGroup::FieldGroup(os::Services &services, QString dataFolder, std::vector<Field> fields)
     : services_(services)
     , dataFolder_(std::move(dataFolder))
     , fields_(std::move(fields))
@@ -18,7 +18,7 @@ FieldGroup::FieldGroup(platform::Services &services, QString dataFolder, std::ve
 void FieldGroup::save(int n)
 {
     const Field &saved = field(n);
-    if (write(saved, platform::boxText(saved.box)))
+    if (write(saved, widgets::boxText(saved.box)))
         services_.dialogs.inform(saved.savedMessage);
 }
 
@@ -26,18 +26,18 @@ void FieldGroup::load(bool emptyEachFirst)
 {
     for (const Field &loaded : fields_) {
         if (emptyEachFirst)
-            platform::setBoxText(loaded.box, {});
-        const auto text = platform::readTextFileIfPresent(services_, pathOf(loaded));
+            widgets::setBoxText(loaded.box, {});
+        const auto text = os::readTextFileIfPresent(services_, pathOf(loaded));
         if (!text)
             return;
-        platform::setBoxText(loaded.box, fieldFromFileText(loaded.kind, *text));
+        widgets::setBoxText(loaded.box, fieldFromFileText(loaded.kind, *text));
     }
 }
 
 void FieldGroup::clear()
 {
     for (const Field &cleared : fields_)
-        platform::setBoxText(cleared.box, {});
+        widgets::setBoxText(cleared.box, {});
 }
 
 void FieldGroup::deleteAll()
@@ -48,7 +48,7 @@ void FieldGroup::deleteAll()
     for (const Field &deleted : fields_) {
         if (!write(deleted, {}))
             return;
-        platform::setBoxText(deleted.box, {});
+        widgets::setBoxText(deleted.box, {});
     }
     services_.dialogs.inform(QStringLiteral("すべてのデータが削除されました。"));
 }
@@ -58,13 +58,21 @@ void FieldGroup::saveAll()
     if (!services_.dialogs.confirm(QStringLiteral("現在の表示状態をすべて保存しますか？")))
         return;
     for (const Field &saved : fields_) {
-        if (!write(saved, platform::boxText(saved.box)))
+        if (!write(saved, widgets::boxText(saved.box)))
             return;
     }
     services_.dialogs.inform(QStringLiteral("すべて保存されました。"));
 }
 
 const Field &FieldGroup::field(int n) const { return fields_.at(static_cast<std::size_t>(n - 1)); }
+
+QStringList FieldGroup::fileNames() const
+{
+    QStringList names;
+    for (const Field &field : fields_)
+        names.append(field.fileName);
+    return names;
+}
 
 QString FieldGroup::pathOf(const Field &field) const
 {
@@ -73,7 +81,7 @@ QString FieldGroup::pathOf(const Field &field) const
 
 bool FieldGroup::write(const Field &field, const QString &text)
 {
-    return platform::writeTextFile(services_, pathOf(field), fieldFileText(field.kind, text));
+    return os::writeTextFile(services_, pathOf(field), fieldFileText(field.kind, text));
 }
 
 } // namespace store

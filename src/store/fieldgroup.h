@@ -3,12 +3,13 @@
 #include "store/fieldfile.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
 class QWidget;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -28,7 +29,7 @@ struct Field
 class FieldGroup
 {
 public:
-    FieldGroup(platform::Services &services, QString dataFolder, std::vector<Field> fields);
+    FieldGroup(os::Services &services, QString dataFolder, std::vector<Field> fields);
 
     // Save: writes field n to its file, then shows the field's message.
     void save(int n);
@@ -43,12 +44,15 @@ public:
     // All Save: after confirmation, writes every field to its file.
     void saveAll();
 
+    // The fields' files, in the fields' order.
+    QStringList fileNames() const;
+
 private:
     const Field &field(int n) const;
     QString pathOf(const Field &field) const;
     bool write(const Field &field, const QString &text);
 
-    platform::Services &services_;
+    os::Services &services_;
     QString dataFolder_;
     std::vector<Field> fields_;
 };

@@ -1,26 +1,29 @@
 #include "store/form5.h"
 
-#include "platform/windowlayout.h"
+#include "widgets/windowlayout.h"
 
 #include <array>
 
 namespace {
 
-using platform::Twips;
-using ButtonSpec = platform::ButtonSpec<Form5>;
+using widgets::Twips;
+using ButtonSpec = widgets::ButtonSpec<Form5>;
 
 constexpr QSize clientSize(468, 55); // 7020 by 825 twips
 
 // One row of slot buttons, their left edges 840 twips apart.
-constexpr Twips slotButton(int slot) { return {120 + (slot - 1) * 840, 420, 855, 330}; }
+constexpr Twips slotButton(int slot)
+{
+    return {120 + (slot - 1) * 840, 420, widgets::wideButtonWidth, widgets::rowHeight};
+}
 
 constexpr std::array labels{
-    platform::LabelSpec<Form5>{&Form5::Label1,
-                               "Label1",
-                               "登録する場所を選択してください。",
-                               nullptr,
-                               0,
-                               {120, 90, 4500, 255}},
+    widgets::LabelSpec<Form5>{&Form5::Label1,
+                              "Label1",
+                              "登録する場所を選択してください。",
+                              nullptr,
+                              0,
+                              {120, 90, 4500, 255}},
 };
 
 constexpr std::array buttons{
@@ -43,12 +46,12 @@ constexpr std::array buttons{
 } // namespace
 
 Form5::Form5(QWidget &mainWindow, store::SnapshotSlots snapshotSlots)
-    : SecondaryWindow(mainWindow, QStringLiteral("All Save 拡張 "), clientSize)
+    : widgets::SecondaryWindow(mainWindow, QStringLiteral("All Save 拡張 "), clientSize)
     , slots_(std::move(snapshotSlots))
 {
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
-    platform::addLabels(*this, labels);
-    platform::addButtons(*this, buttons);
+    widgets::addLabels(*this, labels);
+    widgets::addButtons(*this, buttons);
     Form_Load();
 }
 

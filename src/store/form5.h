@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/secondarywindow.h"
 #include "store/snapshotslots.h"
+#include "widgets/secondarywindow.h"
 
 class QLabel;
 class QPushButton;
 
 // The slot chooser ("All Save 拡張 "): saves the main window's seven fields into one of the eight
 // snapshot slots. It keeps nothing of its own; the fields are read when a slot button is clicked.
-class Form5 final : public SecondaryWindow
+class Form5 final : public widgets::SecondaryWindow
 {
     Q_OBJECT
 

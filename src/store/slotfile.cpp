@@ -7,12 +7,12 @@ namespace store {
 QStringList fieldsFromSlotFileText(QStringView text, qsizetype fieldCount)
 {
     QStringList fields;
-    const qsizetype rest = platform::forEachLine(text, [&](QStringView line) {
+    const qsizetype rest = text::forEachLine(text, [&](QStringView line) {
         fields.append(line.toString());
         return fields.size() < fieldCount - 1;
     });
     fields.resize(fieldCount - 1);
-    fields.append(platform::joinLines(text.sliced(rest), platform::crLf));
+    fields.append(text::joinLines(text.sliced(rest), text::crLf));
     return fields;
 }
 

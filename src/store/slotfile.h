@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linereader.h"
+#include "text/linereader.h"
 
 #include <QList>
 #include <QStringList>
@@ -17,7 +17,7 @@ QString slotFileText(const QList<Field> &fields, TextOf &&textOf)
     QString text;
     for (const Field &field : fields) {
         text += textOf(field);
-        text += platform::crLf;
+        text += text::crLf;
     }
     return text;
 }

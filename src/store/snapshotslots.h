@@ -2,10 +2,11 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
-namespace platform {
+namespace os {
 struct Services;
 }
 
@@ -17,7 +18,7 @@ namespace store {
 class SnapshotSlots
 {
 public:
-    SnapshotSlots(platform::Services &services, QString dataFolder, QList<QWidget *> fields);
+    SnapshotSlots(os::Services &services, QString dataFolder, QList<QWidget *> fields);
 
     // After the slot's question, replaces the slot file with the fields as they stand. Nothing
     // is said afterwards unless the file could not be written.
@@ -26,10 +27,14 @@ public:
     // saved, or a slot file that cannot be read, leaves the fields as they are.
     void load(int slot);
 
+    // The slot files of the Data folder, slot 1 first.
+    static QStringList fileNames();
+    static constexpr int slotCount = 8;
+
 private:
     QString pathOf(int slot) const;
 
-    platform::Services &services_;
+    os::Services &services_;
     QString dataFolder_;
     QList<QWidget *> fields_;
 };

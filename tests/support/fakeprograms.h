@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/programs.h"
+#include "os/programs.h"
 
 #include <QList>
 #include <QMap>
 
 // Programs that are only recorded, never run. A program starts when its path is among the
 // startable ones; a name is found on the PATH when onPath maps it to a path.
-class FakePrograms final : public platform::Programs
+class FakePrograms final : public os::Programs
 {
 public:
     QString findOnPath(const QString &name) const override { return onPath.value(name); }

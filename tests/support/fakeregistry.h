@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/registry.h"
+#include "os/registry.h"
 
 #include <QByteArray>
 #include <QList>
@@ -8,7 +8,7 @@
 
 // A registry of keys under HKEY_LOCAL_MACHINE as an ordinary user sees it: a key opens for
 // reading only, and asking for any write right is refused.
-class FakeRegistry final : public platform::Registry
+class FakeRegistry final : public os::Registry
 {
 public:
     static constexpr long accessDenied = 5;  // ERROR_ACCESS_DENIED

@@ -1,6 +1,6 @@
 #include "support/fieldprobe.h"
 
-#include "platform/textbox.h"
+#include "widgets/textbox.h"
 
 #include <QTest>
 #include <QWidget>
@@ -8,14 +8,14 @@
 void fillFields(const QList<QWidget *> &fields, const QStringList &texts)
 {
     for (qsizetype i = 0; i < fields.size(); ++i)
-        platform::setBoxText(fields[i], texts.value(i));
+        widgets::setBoxText(fields[i], texts.value(i));
 }
 
 QStringList fieldTexts(const QList<QWidget *> &fields)
 {
     QStringList texts;
     for (const QWidget *field : fields)
-        texts.append(platform::boxText(field));
+        texts.append(widgets::boxText(field));
     return texts;
 }
 

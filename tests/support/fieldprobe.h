@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/fieldboxes.h"
+#include "widgets/fieldboxes.h"
 
 #include <QList>
 #include <QStringList>
@@ -16,7 +16,7 @@ QStringList fieldTexts(const QList<QWidget *> &fields);
 
 template <typename Window> QList<QWidget *> fieldsOf(Window &window)
 {
-    return platform::fieldBoxesOf(window);
+    return widgets::fieldBoxesOf(window);
 }
 
 // Missing texts leave their fields empty.

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/printer.h"
+#include "os/printer.h"
 
 #include <QTemporaryDir>
 
 // A printer that prints into a PDF file, laid out as the real one lays out its pages, and reads
 // the text back with pdftotext. With present false there is no printer at all.
-class PdfPrinter final : public platform::Printer
+class PdfPrinter final : public os::Printer
 {
 public:
     bool hasPrinter() const override { return present; }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/browser.h"
+#include "os/browser.h"
 
 #include <QList>
 #include <QUrl>
 
 // A browser that records every page it is asked to show; it starts unless told otherwise.
-class RecordingBrowser final : public platform::Browser
+class RecordingBrowser final : public os::Browser
 {
 public:
     bool showPage(const QUrl &page) override

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colourdialog.h"
+#include "os/colourdialog.h"
 
 #include <QList>
 
@@ -8,7 +8,7 @@
 
 // A colour dialog answered by script: each showing takes the next answer (a colour, or nothing for
 // Cancel); with no answer left it is cancelled. whileShown runs while the dialog is up.
-class ScriptedColourDialog final : public platform::ColourDialog
+class ScriptedColourDialog final : public os::ColourDialog
 {
 public:
     std::optional<QColor> chooseColour() override

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dialogs.h"
+#include "os/dialogs.h"
 
 #include <QList>
 #include <QStringList>
@@ -10,7 +10,7 @@
 // Message and input boxes answered by script. Every box shown is recorded in order; a question
 // with no answer left is answered Cancel, an input box with no answer left gets the empty text.
 // whileShown runs while a box would stand on the screen, with its text.
-class ScriptedDialogs final : public platform::Dialogs
+class ScriptedDialogs final : public os::Dialogs
 {
 public:
     void inform(const QString &text) override;

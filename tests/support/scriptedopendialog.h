@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/opendialog.h"
+#include "os/opendialog.h"
 
 #include <QList>
 #include <QStringList>
@@ -9,7 +9,7 @@
 
 // The Open dialog answered by script: each showing takes the next answer (nothing: Cancel) and
 // records the file it offered; whileShown runs while the dialog would stand on the screen.
-class ScriptedOpenDialog final : public platform::OpenDialog
+class ScriptedOpenDialog final : public os::OpenDialog
 {
 public:
     std::optional<QString> chooseFile(const QString &offered, const QString &pattern) override;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/clipboard.h"
-#include "platform/filesystem.h"
-#include "platform/services.h"
+#include "os/clipboard.h"
+#include "os/filesystem.h"
+#include "os/services.h"
 #include "support/fakeprograms.h"
 #include "support/fakeregistry.h"
 #include "support/pdfprinter.h"
@@ -20,7 +20,7 @@
 class Form1;
 
 // A file system whose safe writes fail on request at one of their steps.
-class FaultyFileSystem : public platform::FileSystem
+class FaultyFileSystem : public os::FileSystem
 {
 public:
     enum class Step { None, Open, Middle, Rename };
@@ -60,14 +60,14 @@ public:
 
     FaultyFileSystem files;
     ScriptedDialogs dialogs;
-    platform::Clipboard clipboard; // the real one: in-process under the offscreen platform
+    os::Clipboard clipboard; // the real one: in-process under the offscreen platform
     RecordingBrowser browser;
     ScriptedColourDialog colourDialog;
     ScriptedOpenDialog openDialog;
     PdfPrinter printer;
     FakeRegistry registry;
     FakePrograms programs;
-    platform::Services services;
+    os::Services services;
 
 private:
     QTemporaryDir folder_;

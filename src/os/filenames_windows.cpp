@@ -1,0 +1,7 @@
+#include "os/filenames_system.h"
+
+namespace os {
+
+QString reservedFileNameCharacters() { return QStringLiteral("<>:\"|?*"); }
+
+} // namespace os

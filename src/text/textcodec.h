@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace text {
+
+// Every file of the program goes through these two functions.
+//
+// Text is written in Windows-31J (the Japanese Windows code page, no byte-order mark) whenever
+// that code page holds every character exactly, so files stay readable by the Windows tools our
+// users share them with. Text it cannot hold (emoji, U+301C typed by Linux input methods, ...) is
+// written as UTF-8 with a byte-order mark instead: nothing the user typed is ever lost.
+QByteArray encodeText(QStringView text);
+
+// A UTF-8 byte-order mark means UTF-8; anything else is read as Windows-31J.
+QString decodeText(QByteArrayView bytes);
+
+// Files from elsewhere, that the user picks or drops, were written by any program on any system:
+// a byte-order mark names their encoding (UTF-8, UTF-16 LE or BE); without one, zero bytes on one
+// side of the byte pairs only mean UTF-16 in that byte order, bytes that are valid UTF-8 (what
+// this system writes) are read as UTF-8, anything else as Windows-31J (what older Japanese
+// Windows systems wrote). Decoding never fails.
+QString decodeForeignText(QByteArrayView bytes);
+
+} // namespace text

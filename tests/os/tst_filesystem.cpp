@@ -1,0 +1,118 @@
+#include "os/datafolder.h"
+#include "support/testprogram.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Step = FaultyFileSystem::Step;
+
+class FileSystemTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writeReplacesWholeFile();
+    void failedWriteKeepsOldFile_data();
+    void failedWriteKeepsOldFile();
+    void newFilesAndFoldersAreOwnerOnly();
+    void presenceMeansAnOrdinaryFile();
+    void readReportsWhy();
+    void dataBesideTheProgramUnlessInstalled();
+};
+
+void FileSystemTest::writeReplacesWholeFile()
+{
+    TestProgram program;
+    program.writeData("1.txt", "a much longer old text");
+    QString reason;
+    QVERIFY(program.files.write(program.dataPath("1.txt"), "new", &reason));
+    QCOMPARE(program.readData("1.txt"), QByteArray("new"));
+    QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList{"1.txt"});
+}
+
+void FileSystemTest::failedWriteKeepsOldFile_data()
+{
+    QTest::addColumn<Step>("step");
+    QTest::newRow("open") << Step::Open;
+    QTest::newRow("middle") << Step::Middle;
+    QTest::newRow("rename") << Step::Rename;
+}
+
+void FileSystemTest::failedWriteKeepsOldFile()
+{
+    QFETCH(Step, step);
+    TestProgram program;
+    program.writeData("7.txt", "old comment");
+    program.files.failAt = step;
+    QString reason;
+    QVERIFY(!program.files.write(program.dataPath("7.txt"), "new comment that is longer", &reason));
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(program.readData("7.txt"), QByteArray("old comment"));
+    // No temporary file is left behind in the Data folder.
+    QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList{"7.txt"});
+}
+
+void FileSystemTest::newFilesAndFoldersAreOwnerOnly()
+{
+    TestProgram program;
+    const QString folder = program.dataFolder();
+    QString reason;
+    QVERIFY(program.files.makePrivateFolder(folder, &reason));
+    QCOMPARE(QFile::permissions(folder) & 0x0777,
+             QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    QVERIFY(program.files.write(program.dataPath("4.txt"), "secret\r\n", &reason));
+    QCOMPARE(QFile::permissions(program.dataPath("4.txt")) & 0x0777,
+             QFile::ReadUser | QFile::WriteUser);
+
+    QVERIFY(!program.files.makePrivateFolder(folder, &reason));
+    QVERIFY(!reason.isEmpty());
+}
+
+void FileSystemTest::presenceMeansAnOrdinaryFile()
+{
+    TestProgram program;
+    program.writeData("1.txt", "");
+    QDir(program.dataFolder()).mkdir("3.txt");
+    QVERIFY(program.files.isPresentFile(program.dataPath("1.txt")));
+    QVERIFY(!program.files.isPresentFile(program.dataPath("2.txt")));
+    QVERIFY(!program.files.isPresentFile(program.dataPath("3.txt")));
+    QVERIFY(program.files.exists(program.dataPath("3.txt")));
+}
+
+void FileSystemTest::readReportsWhy()
+{
+    TestProgram program;
+    QString reason;
+    QVERIFY(!program.files.read(program.dataPath("none.txt"), &reason));
+    QVERIFY(!reason.isEmpty());
+}
+
+void FileSystemTest::dataBesideTheProgramUnlessInstalled()
+{
+    QTemporaryDir root;
+    const QString dataHome = root.filePath(QStringLiteral("data home"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    const QString prefix = root.filePath(QStringLiteral("usr"));
+    const QString bin = prefix + QStringLiteral("/bin");
+    QVERIFY(QDir().mkpath(bin));
+
+    // A folder the program may write to, such as the build's: Data lies beside the program.
+    QCOMPARE(os::dataFolderFor(bin), bin + QStringLiteral("/Data"));
+
+    // Installed there with its menu entry, even where it may write (root's /usr/bin): Data goes
+    // to the user's data folder, whose Quillo folder is made ready for it.
+    const QString applications = prefix + QStringLiteral("/share/applications");
+    QVERIFY(QDir().mkpath(applications));
+    QFile entry(applications + QStringLiteral("/io.github.quillo.quillo.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    QCOMPARE(os::dataFolderFor(bin), dataHome + QStringLiteral("/Quillo/Data"));
+    QVERIFY(QFileInfo(dataHome + QStringLiteral("/Quillo")).isDir());
+    QVERIFY(!QFileInfo::exists(dataHome + QStringLiteral("/Quillo/Data")));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+QTEST_GUILESS_MAIN(FileSystemTest)
+#include "tst_filesystem.moc"
