@@ -1,9 +1,10 @@
 # Shared by run.sh, test.sh and package.sh: installs the packages that are missing and builds the
 # program. Quiet when everything is in place; loud, with the log, when a step fails.
 
-BUILD_DIR=${BUILD_DIR:-build}
-# The clang build with AddressSanitizer, UndefinedBehaviorSanitizer and the fuzz targets.
-SANITIZE_DIR=${SANITIZE_DIR:-build-sanitize}
+# The project's configurations (CMakePresets.json) and their folders: the program with every
+# test, and the clang build with AddressSanitizer, UndefinedBehaviorSanitizer and the fuzz targets.
+BUILD_DIR=build
+SANITIZE_DIR=build-sanitize
 
 # Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, the CUPS library the printout
 # goes through, the renderer of the icon, and the X client library headers the start-up benchmark
@@ -66,15 +67,16 @@ quietly() {
     rm -f "$log"
 }
 
-build() {
-    [ -f "$BUILD_DIR/CMakeCache.txt" ] || quietly cmake -S . -B "$BUILD_DIR" -DQUILLO_WARNINGS_AS_ERRORS=ON
-    quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+# Configures (again, so that a changed preset or option takes effect) and builds one of the
+# presets, saying so: the first build takes several minutes.
+build_preset() {
+    local preset=$1
+    echo "Configuring and building the $preset build (several minutes the first time) ..."
+    quietly cmake --preset "$preset"
+    quietly cmake --build --preset "$preset" --parallel "$(nproc)"
 }
 
+build() { build_preset dev; }
+
 # The libraries, the headless tests and the fuzz targets, built by clang with the sanitizers.
-build_sanitized() {
-    [ -f "$SANITIZE_DIR/CMakeCache.txt" ] \
-        || quietly cmake -S . -B "$SANITIZE_DIR" -DCMAKE_CXX_COMPILER=clang++ \
-            -DQUILLO_SANITIZE=ON -DQUILLO_FUZZ=ON
-    quietly cmake --build "$SANITIZE_DIR" --parallel "$(nproc)"
-}
+build_sanitized() { build_preset sanitize; }
