@@ -219,10 +219,11 @@ void BadInputTest::everyReaderTakesBadBytes()
         QCOMPARE(text->size(), input.length);
 }
 
-// A line of 100 MB arrives whole in every reader.
+// A line of a few megabytes, longer than the pieces the codec and the readers take at a time,
+// arrives whole in every reader.
 void BadInputTest::everyReaderTakesAHugeLine()
 {
-    constexpr qsizetype size = 100 * 1024 * 1024;
+    constexpr qsizetype size = 3 * 1024 * 1024 + 1;
     const QByteArray line(size, 'a');
     for (const Reader &reader : readers()) {
         TestProgram program;

@@ -26,7 +26,6 @@ private slots:
     void clipButtonsAndTheirTooltips();
     void clipPutsTheFieldAsItIs();
     void emptyFieldLeavesNothingToPaste();
-    void onlyThePasswordIsMarkedSecret();
     void doubleClickSelectsWholeText();
 };
 
@@ -53,22 +52,6 @@ void FieldTransferTest::emptyFieldLeavesNothingToPaste()
     QGuiApplication::clipboard()->setText("earlier");
     form.Command13_Click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-}
-
-void FieldTransferTest::onlyThePasswordIsMarkedSecret()
-{
-    TestProgram program;
-    Form1 &form = program.start();
-    form.Text4->setText("p@ss");
-    form.Command14_Click();
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"p@ss"_s);
-    QCOMPARE(clipboardData()->data("x-kde-passwordManagerHint"), QByteArray("secret"));
-
-    for (auto clip : {&Form1::Command11_Click, &Form1::Command12_Click, &Form1::Command13_Click,
-                      &Form1::Command15_Click, &Form1::Command16_Click, &Form1::Command17_Click}) {
-        (form.*clip)();
-        QVERIFY(!clipboardData() || !clipboardData()->hasFormat("x-kde-passwordManagerHint"));
-    }
 }
 
 void FieldTransferTest::doubleClickSelectsWholeText()

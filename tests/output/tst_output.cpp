@@ -22,14 +22,6 @@ const QString namePrompt = u"Commentを名前をつけてﾃﾞｽｸﾄｯﾌ�
 const QString exported = u"Commentがﾃﾞｽｸﾄｯﾌﾟに出力されました"_s;
 const QString printQuestion = u"Comment を印刷しますか？"_s;
 
-QStringList filesIn(const QString &folder)
-{
-    QStringList names =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 // Exports the Comment under the name typed into the input box.
 void exportAs(TestProgram &program, const QString &name)
 {
@@ -148,6 +140,28 @@ void OutputTest::exportStaysOnTheDesktop()
     }
     QCOMPARE(filesIn(desktop), QStringList());
     QCOMPARE(filesIn(outside.path()), QStringList{"Desktop"});
+
+    // A symbolic link of the file's name on the desktop is never followed, wherever it points:
+    // at a file, at nothing yet, at a folder.
+    const QString victim = outside.filePath("victim.txt");
+    writeFile(victim, "keep me");
+    const QList<std::pair<QString, QString>> links{{"memo", victim},
+                                                   {"memo.txt", victim},
+                                                   {"new", outside.filePath("new.txt")},
+                                                   {"folder", outside.path()}};
+    for (const auto &[name, target] : links) {
+        const QString file = QDir(desktop).filePath(name.endsWith(".txt") ? name : name + ".txt");
+        QVERIFY(QFile::link(target, file));
+        const QStringList before = snapshotOf(outside.path());
+        exportAs(program, name);
+        QCOMPARE(program.dialogs.shown,
+                 (QStringList{namePrompt, u"ファイル「"_s + QDir::toNativeSeparators(file)
+                                              + u"」に保存できませんでした。\n理由: "
+                                                u"同じ名前のシンボリックリンクがあります。"_s}));
+        QCOMPARE(snapshotOf(outside.path()), before);
+        QVERIFY(QFile::remove(file));
+    }
+    QVERIFY(QFile::remove(victim));
 
     // Placeholders in a name are only characters.
     exportAs(program, "%1%2");

@@ -56,7 +56,6 @@ private slots:
     void schemeChangesReachTheNextOpeningOnly();
     void topmostStateThroughOpenReopenAndClose();
     void endOnMainWindowClosesAllUnsaved();
-    void bulkCommandsStopAtFirstFailure();
 };
 
 void AuxMemoTest::twinWindows()
@@ -430,28 +429,6 @@ void AuxMemoTest::endOnMainWindowClosesAllUnsaved()
         memo = &openAux(form);
     }
     QVERIFY(!memo);
-}
-
-void AuxMemoTest::bulkCommandsStopAtFirstFailure()
-{
-    TestProgram program;
-    Form1 &form = program.start();
-    AuxMemoForm &memo = openAux(form);
-    fill(memo, {"1", "2", "3", "4", "5", "6", "7"});
-    QDir(program.dataFolder()).mkdir("13.txt"); // cannot be replaced by a file
-    program.dialogs.confirmations = {true, true};
-    memo.Command16_Click();
-    memo.Command15_Click();
-    QCOMPARE(program.dialogs.shown.size(), 4);
-    for (int i : {1, 3}) {
-        QVERIFY(program.dialogs.shown[i].startsWith(
-            u"ファイル「"_s + QDir::toNativeSeparators(program.dataPath("13.txt"))
-            + u"」に保存できませんでした。\n理由: "_s));
-    }
-    QCOMPARE(program.readData("14.txt"), QByteArray("<missing>"));
-    // The fields whose files were emptied are empty; the one that failed and those after keep
-    // their text.
-    QCOMPARE(textsOf(memo), QStringList({"", "", "3", "4", "5", "6", "7"}));
 }
 
 QTEST_MAIN(AuxMemoTest)

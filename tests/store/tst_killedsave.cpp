@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "support/filecontent.h"
 #include "support/testprogram.h"
 #include "widgets/textbox.h"
 
@@ -18,7 +19,7 @@ const QString child = QStringLiteral(QUILLO_KILLEDSAVE_CHILD);
 
 QStringList dataFiles(const TestProgram &program)
 {
-    return QDir(program.dataFolder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    return filesIn(program.dataFolder(), QDir::Files);
 }
 
 } // namespace

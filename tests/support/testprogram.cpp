@@ -1,6 +1,7 @@
 #include "support/testprogram.h"
 
 #include "app/form1.h"
+#include "support/filecontent.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,18 +84,10 @@ QString TestProgram::dataPath(const QString &name) const
 void TestProgram::writeData(const QString &name, const QByteArray &bytes) const
 {
     QDir(folder_.path()).mkpath(QStringLiteral("Data"));
-    QFile file(dataPath(name));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    writeFile(dataPath(name), bytes);
 }
 
-QByteArray TestProgram::readData(const QString &name) const
-{
-    QFile file(dataPath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
+QByteArray TestProgram::readData(const QString &name) const { return contentOf(dataPath(name)); }
 
 QString TestProgram::desktopPath(const QString &name) const
 {
