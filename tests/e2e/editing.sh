@@ -17,7 +17,8 @@ select_field() {
 drag_in_window() {
     local window=$1 x=$2 y=$3 to_x=$4 to_y=$5 step steps=10
     xdotool mousemove --window "$window" "$x" "$y"
-    # Longer than a double click lasts: the press must not count as a third click.
+    # The double click that selected the text must be over: a press within its time would count
+    # as a third click. This and the pauses below pace the hand; they wait for nothing.
     sleep 0.5
     xdotool mousedown 1
     for ((step = 1; step <= steps; step++)); do
@@ -43,15 +44,14 @@ drag_whole_field() {
 # format, for up to five seconds: after a drop on one of its own fields, Qt under X11 can let a
 # click go by.
 expect_clip() {
-    local expected actual tries=0
+    local expected
     expected=$(printf "$4" | hex_bytes)
-    while :; do
+    clip_gives() {
         click_control "$1" "$2" "$3" 645 330
-        sleep 0.5
-        actual=$(xclip -o -selection clipboard 2>/dev/null | hex_bytes)
-        [ "$actual" = "$expected" ] && return 0
-        ((++tries < 10)) || fail "the clipboard holds [$actual], expected [$expected]"
-    done
+        PATIENCE=5 eventually clipboard_bytes_are "$4"
+    }
+    PATIENCE=50 eventually clip_gives "$1" "$2" "$3" "$expected" \
+        || fail "the clipboard holds [$(xclip -o -selection clipboard 2>/dev/null | hex_bytes)], expected [$expected]"
 }
 
 start_x

@@ -2,6 +2,9 @@
 # It starts a private X server with a window manager, runs the program from a temporary program
 # folder and drives it with xdotool the way a person would; everything ends with the test.
 set -euo pipefail
+# Japanese window titles and texts go through xdotool and xclip: a UTF-8 locale that every Debian
+# and Ubuntu has, whatever the caller's.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 QUILLO_BINARY=$(readlink -f "$1")
 WORK=$(mktemp -d)
@@ -41,20 +44,16 @@ start_x() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     X_PID=$!
     exec 3>&-
-    local tries=0
-    until [ -s "$WORK/display" ]; do
-        ((++tries < 100)) || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-        sleep 0.1
-    done
+    eventually test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
     export DISPLAY=:$(head -n1 "$WORK/display")
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     openbox >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
-    tries=0
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-        ((++tries < 100)) || fail "openbox did not start"
-        sleep 0.1
-    done
+    eventually window_manager_runs || fail "openbox did not start"
+}
+
+window_manager_runs() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
 # Starts the program from its own folder and sets MAIN_WINDOW to its main window. Arguments are
@@ -67,26 +66,34 @@ start_quillo() {
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
 
-# How long the program may take to show a window or to end, in tenths of a second: longer when
-# it runs under valgrind.
+# How long anything awaited may take, in tenths of a second: longer when the program runs under
+# valgrind.
 PATIENCE=${PATIENCE:-100}
 
-# Runs the command until it succeeds, for up to PATIENCE tenths of a second.
+# Microseconds since the epoch, whatever decimal separator the locale gives bash.
+now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }
+
+# Runs the command until it succeeds, looking again every tenth of a second until the deadline,
+# PATIENCE tenths of a second from now; false when the deadline passes first.
 eventually() {
-    local tries=0
+    local deadline=$(($(now_us) + PATIENCE * 100000))
     until "$@"; do
-        ((++tries < PATIENCE)) || return 1
+        (($(now_us) < deadline)) || return 1
         sleep 0.1
     done
 }
 
-# Prints the id of the first visible window whose title matches the pattern.
+# Prints the id of the first visible window whose title matches the pattern; false when none.
+visible_window() {
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ] \
+        && echo "$id"
+}
+
+# Prints the id of the first visible window whose title matches the pattern, once there is one.
 wait_for_window() {
-    local id tries=0
-    until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ]; do
-        ((++tries < PATIENCE)) || fail "no window titled /$1/ appeared"
-        sleep 0.1
-    done
+    local id
+    id=$(eventually visible_window "$1") || fail "no window titled /$1/ appeared"
     echo "$id"
 }
 
@@ -110,11 +117,7 @@ answer_message_box() {
 # xdotool types them through a keymap change that the program may see too late.
 paste_text() {
     printf '%s' "$1" | xclip -i -selection clipboard
-    local tries=0
-    until [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; do
-        ((++tries < 100)) || fail "the clipboard did not take [$1]"
-        sleep 0.1
-    done
+    eventually clipboard_holds "$1" || fail "the clipboard did not take [$1]"
     xdotool key ctrl+v
 }
 
@@ -143,11 +146,7 @@ RECORD
 
 # Waits until the recording opener has been asked to open the preview page, and only that.
 expect_preview_opened() {
-    local tries=0
-    until [ -s "$WORK/opened" ]; do
-        ((++tries < 100)) || fail "the page was not handed to the browser"
-        sleep 0.1
-    done
+    eventually test -s "$WORK/opened" || fail "the page was not handed to the browser"
     [ "$(cat "$WORK/opened")" = "file://$DATA/check.html" ] \
         || fail "the browser was asked to open [$(cat "$WORK/opened")]"
 }
@@ -166,13 +165,17 @@ clipboard_text() {
     xclip -o -selection clipboard
 }
 
+clipboard_holds() {
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
+}
+
+window_closed() {
+    ! xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"
+}
+
 # Waits until the window of that id is no longer shown.
 wait_for_window_closed() {
-    local tries=0
-    while xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"; do
-        ((++tries < 100)) || fail "window $1 did not close"
-        sleep 0.1
-    done
+    eventually window_closed "$1" || fail "window $1 did not close"
 }
 
 # Saves a picture of the window; with E2E_SHOTS set, a copy goes there to be looked at.
@@ -209,22 +212,21 @@ is_on_top() {
 # Waits for the window manager to show the window in the always-on-top layer (yes) or out of it
 # (no): the change reaches it a moment after the program makes it.
 expect_on_top() {
-    local window=$1 wanted=$2 tries=0 state
-    while :; do
-        state=no
-        is_on_top "$window" && state=yes
-        [ "$state" = "$wanted" ] && return 0
-        ((++tries < 50)) || fail "window $window: always on top is $state, expected $wanted"
-        sleep 0.1
-    done
+    eventually on_top_is "$1" "$2" || fail "window $1: always on top is not $2"
+}
+
+on_top_is() {
+    local state=no
+    is_on_top "$1" && state=yes
+    [ "$state" = "$2" ]
+}
+
+no_window_titled() {
+    ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
 }
 
 wait_for_window_gone() {
-    local tries=0
-    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        ((++tries < 100)) || fail "the window titled /$1/ did not close"
-        sleep 0.1
-    done
+    eventually no_window_titled "$1" || fail "the window titled /$1/ did not close"
 }
 
 hex_bytes() {
@@ -245,20 +247,21 @@ expect_data_file() { expect_file "$DATA/$1" "$2"; }
 
 # Compares the clipboard, as another program reads it, with the bytes of a printf format.
 expect_clipboard() {
-    local expected actual tries=0
+    local expected
     expected=$(printf "$1" | hex_bytes)
-    until actual=$(xclip -o -selection clipboard 2>/dev/null | hex_bytes) \
-        && [ "$actual" = "$expected" ]; do
-        ((++tries < 50)) || fail "the clipboard holds [$actual], expected [$expected]"
-        sleep 0.1
-    done
+    eventually clipboard_bytes_are "$expected" \
+        || fail "the clipboard holds [$(xclip -o -selection clipboard 2>/dev/null | hex_bytes)], expected [$expected]"
+}
+
+clipboard_bytes_are() {
+    [ "$(xclip -o -selection clipboard 2>/dev/null | hex_bytes)" = "$1" ]
+}
+
+program_ended() {
+    ! kill -0 "$APP_PID" 2>/dev/null
 }
 
 wait_for_exit() {
-    local tries=0
-    while kill -0 "$APP_PID" 2>/dev/null; do
-        ((++tries < PATIENCE)) || fail "the program did not end"
-        sleep 0.1
-    done
+    eventually program_ended || fail "the program did not end"
     APP_PID=
 }

@@ -65,11 +65,7 @@ expect_on_top "$MAIN_WINDOW" yes
 xdotool windowmove --sync "$MEMO" 360 60             # its buttons clear of the main window
 click_control "$MEMO" 7305 120 645 330               # Save of field Ⅰ
 BOX=$(wait_for_window '^Quillo$')
-tries=0
-until is_in_front_of "$BOX" "$MAIN_WINDOW"; do
-    ((++tries < 50)) || fail "the message box is behind the main window"
-    sleep 0.1
-done
+eventually is_in_front_of "$BOX" "$MAIN_WINDOW" || fail "the message box is behind the main window"
 answer_message_box Return
 expect_data_file 11.txt '\r\n'
 

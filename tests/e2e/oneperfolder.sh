@@ -45,8 +45,7 @@ eventually main_windows_shown 1 || fail "the main window is not shown again"
 # back when the first click arrives, so the click is tried again until the text comes.
 clip_comment_gives_unsaved() {
     click_control "$first" 7650 1770 645 330         # Clip of Comment
-    sleep 0.2
-    [ "$(clipboard_text 2>/dev/null)" = unsaved ]
+    PATIENCE=3 eventually clipboard_holds unsaved
 }
 eventually clip_comment_gives_unsaved || fail "the clipboard holds [$(clipboard_text)], not the typed text"
 

@@ -45,11 +45,8 @@ click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
 xdotool key ctrl+a
 paste_text 'ﾜﾛﾀ'
 click_control "$MAIN_WINDOW" 90 3975 645 330         # IE
-tries=0
-until [ "$(wc -l <"$WORK/opened")" -eq 2 ]; do
-    ((++tries < 100)) || fail "the second page was not handed to the browser"
-    sleep 0.1
-done
+pages_opened() { [ "$(wc -l <"$WORK/opened")" -eq "$1" ]; }
+eventually pages_opened 2 || fail "the second page was not handed to the browser"
 body=$(page_body_in_chromium "$DATA/check.html")
 [ "$body" = '<br>ﾜﾛﾀ<br>' ] || fail "Chromium shows the page as [$body]"
 

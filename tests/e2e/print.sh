@@ -72,17 +72,20 @@ CONF
         "$CUPS/cups-pdf" "$CUPS/conf/cupsd.conf" "$CUPS/conf/cups-files.conf" \
         >"$CUPS/log/cupsd.out" 2>&1 &
     CUPSD_PID=$!
-    local tries=0
-    until lpstat -h "$SOCKET" -r >/dev/null 2>&1; do
-        ((++tries < 100)) || fail "cupsd did not start: $(cat "$CUPS"/log/*)"
-        sleep 0.1
-    done
+    eventually scheduler_answers || fail "cupsd did not start: $(cat "$CUPS"/log/*)"
+}
+
+# lpstat -r exits 0 whether or not a scheduler runs: only its words tell.
+scheduler_answers() {
+    [ "$(lpstat -h "$SOCKET" -r 2>/dev/null)" = "scheduler is running" ]
 }
 
 add_printer() {
     lpadmin -h "$SOCKET" -p "$PRINTER" -E -v cups-pdf:/ \
-        -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
-    lpadmin -h "$SOCKET" -d "$PRINTER"
+        -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>"$WORK/lpadmin.log" \
+        || fail "lpadmin could not add the printer: $(cat "$WORK/lpadmin.log")"
+    lpadmin -h "$SOCKET" -d "$PRINTER" 2>"$WORK/lpadmin.log" \
+        || fail "lpadmin could not make the printer the default: $(cat "$WORK/lpadmin.log")"
 }
 
 # Answers the box that is showing with OK; another box may follow it at once.
@@ -133,12 +136,13 @@ end_quillo
 # and 120 lines).
 add_printer
 print_comment "$SOCKET"
-tries=0
-until pdf=$(ls "$PDF_FOLDER"/*.pdf 2>/dev/null | head -n1) && [ -n "$pdf" ] \
-    && pdfinfo "$pdf" >/dev/null 2>&1; do
-    ((++tries < 600)) || fail "no PDF came out: $(cat "$CUPS"/log/* 2>/dev/null)"
-    sleep 0.1
-done
+# A whole PDF file in the printer's folder.
+printed_pdf() {
+    local pdf
+    pdf=$(ls "$PDF_FOLDER"/*.pdf 2>/dev/null | head -n1) && [ -n "$pdf" ] \
+        && pdfinfo "$pdf" >/dev/null 2>&1 && echo "$pdf"
+}
+pdf=$(PATIENCE=600 eventually printed_pdf) || fail "no PDF came out: $(cat "$CUPS"/log/* 2>/dev/null)"
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
 [ "$pages" -ge 2 ] || fail "the printout has $pages page(s), expected at least 2"
 # Through Ghostscript the text is drawn, not kept as text: the first page must not be blank.

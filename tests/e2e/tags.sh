@@ -29,11 +29,8 @@ is_on_top "$MAIN_WINDOW" || fail "the main window did not return to the always-o
 
 # A URL list, as a file manager leaves when a file is copied, is no text: the tag is empty.
 printf 'file:///tmp/post.txt\r\n' | xclip -i -selection clipboard -t text/uri-list
-tries=0
-until [ "$(xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -c uri-list)" = 1 ]; do
-    ((++tries < 100)) || fail "the clipboard did not take the URL list"
-    sleep 0.1
-done
+holds_url_list() { xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -q uri-list; }
+eventually holds_url_list || fail "the clipboard did not take the URL list"
 click_control "$MAIN_WINDOW" 90 3555 645 330         # Font
 answer_input_box '3'
 dialog=$(wait_for_window '^色を選択$')
