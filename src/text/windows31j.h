@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace text {
+
+// Windows-31J, the Japanese Windows code page 932, through the program's own tables: the same on
+// every system, with or without ICU or iconv.
+
+// Never fails: a code the code page leaves undefined, a lead byte cut off by the end of the
+// bytes, and a lead byte followed by no trail byte each become one U+FFFD; in the last case the
+// byte after the lead byte is then read as the start of what follows.
+QString decodeWindows31j(QByteArrayView bytes);
+
+// Nothing when the code page does not hold every character exactly: a character with no code, a
+// best fit that would read back as another character (U+301C, U+00A5, ...), any character
+// outside the Basic Multilingual Plane and any lone surrogate.
+std::optional<QByteArray> encodeWindows31j(QStringView text);
+
+} // namespace text
