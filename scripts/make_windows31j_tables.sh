@@ -4,7 +4,7 @@
 # Run it again only to take a newer glibc's tables; the file it writes is checked in.
 set -euo pipefail
 scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-target=$scripts/../src/text/windows31jtables.cpp
+target=$(dirname "$scripts")/src/text/windows31jtables.cpp
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
