@@ -1,9 +1,9 @@
 #include "text/textcodec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "text/windows31j.h"
 
-#include <algorithm>
+#include <QStringDecoder>
+
 #include <array>
 #include <optional>
 
@@ -11,48 +11,9 @@ namespace text {
 
 namespace {
 
-// ICU's name for the Windows table: U+FF5E is 0x81 0x60 and the NEC and IBM extensions are kept.
-constexpr const char *windows31j = "windows-31j";
 constexpr QByteArrayView utf8Bom("\xEF\xBB\xBF");
 constexpr QByteArrayView utf16LeBom("\xFF\xFE");
 constexpr QByteArrayView utf16BeBom("\xFE\xFF");
-
-// Large files are decoded a chunk at a time: the decoder sizes its output for the worst case of
-// its whole input, which for a whole file would be several copies of the text at once.
-constexpr qsizetype chunkSize = 1024 * 1024;
-
-template <typename OnChunk> void decodeWindows31jChunks(QByteArrayView bytes, OnChunk &&onChunk)
-{
-    QStringDecoder decoder(windows31j);
-    for (qsizetype at = 0; at < bytes.size(); at += chunkSize)
-        onChunk(decoder.decode(bytes.sliced(at, std::min(chunkSize, bytes.size() - at))));
-    // A lead byte left at the very end is a character cut off: a NUL after it makes the decoder
-    // give it up as a replacement character instead of dropping it, and the NUL goes again.
-    if (const QString end = QString(decoder.decode(QByteArrayView("", 1))).chopped(1);
-        !end.isEmpty())
-        onChunk(end);
-}
-
-QString decodeWindows31j(QByteArrayView bytes)
-{
-    QString text;
-    text.reserve(bytes.size()); // a character takes one byte at least
-    decodeWindows31jChunks(bytes, [&text](const QString &chunk) { text += chunk; });
-    text.squeeze();
-    return text;
-}
-
-// Whether the bytes decode to exactly the text, compared chunk by chunk without a decoded copy.
-bool decodesTo(QByteArrayView bytes, QStringView text)
-{
-    qsizetype at = 0;
-    bool same = true;
-    decodeWindows31jChunks(bytes, [&](const QString &chunk) {
-        same = same && text.sliced(at).startsWith(chunk);
-        at += chunk.size();
-    });
-    return same && at == text.size();
-}
 
 // Text after its byte-order mark: a second mark is kept as the character it then is, and a
 // character cut off by the end of the file becomes a replacement character, not nothing.
@@ -93,17 +54,57 @@ QString withoutLoneSurrogates(QString text)
     return text;
 }
 
+// Whether the bytes are UTF-8 with at least one character beyond ASCII: well-formed sequences
+// only (no overlong forms, no surrogates, nothing past U+10FFFF). It stops at the first byte
+// that breaks the form, which in Windows-31J text is almost always one of the first non-ASCII
+// bytes, so telling the two apart costs next to nothing; a decoder would convert the whole file
+// before it could say.
+bool isNonAsciiUtf8(QByteArrayView bytes)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = in + bytes.size();
+    bool nonAscii = false;
+    while (in != end) {
+        const unsigned char lead = *in++;
+        if (lead < 0x80)
+            continue;
+        nonAscii = true;
+        int following;
+        unsigned char low = 0x80, high = 0xBF; // the range of the byte after the lead byte
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            following = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            following = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            following = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - in < following || *in < low || *in > high)
+            return false;
+        for (++in, --following; following > 0; ++in, --following) {
+            if (*in < 0x80 || *in > 0xBF)
+                return false;
+        }
+    }
+    return nonAscii;
+}
+
 } // namespace
 
 QByteArray encodeText(QStringView text)
 {
-    QStringEncoder encoder(windows31j);
-    QByteArray bytes = encoder.encode(text);
-    // The decode check also catches best-fit mappings (U+301C to 0x81 0x60, for one) that the
-    // encoder does not count as errors but that would come back as another character.
-    if (!encoder.hasError() && decodesTo(bytes, text))
-        return bytes;
-    return utf8Bom.toByteArray() + text.toUtf8();
+    // Windows-31J bytes that form UTF-8 too ("ﾃ｡" is C3 A1, "á" in UTF-8) would be read back as
+    // UTF-8: such a text goes to the UTF-8 rule as well, so that every file reads back as written.
+    if (std::optional<QByteArray> bytes = encodeWindows31j(text); bytes && !isNonAsciiUtf8(*bytes))
+        return *std::move(bytes);
+    QByteArray bytes = utf8Bom.toByteArray();
+    bytes += text.toUtf8();
+    return bytes;
 }
 
 QString decodeText(QByteArrayView bytes)
@@ -111,6 +112,8 @@ QString decodeText(QByteArrayView bytes)
     // Only the first mark is the file's: a text that begins with U+FEFF keeps it.
     if (bytes.startsWith(utf8Bom))
         return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
+    if (isNonAsciiUtf8(bytes))
+        return QString::fromUtf8(bytes);
     return decodeWindows31j(bytes);
 }
 
@@ -124,13 +127,7 @@ QString decodeForeignText(QByteArrayView bytes)
         return withoutLoneSurrogates(decodeAfterBom(QStringConverter::Utf16BE, bytes, utf16BeBom));
     if (const auto encoding = utf16WithoutBom(bytes))
         return withoutLoneSurrogates(decodeAfterBom(*encoding, bytes, {}));
-    // Stateless: a sequence cut off at the end of the file is an error, not a pending character.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    text.clear();
-    return decodeWindows31j(bytes);
+    return decodeText(bytes);
 }
 
 } // namespace text

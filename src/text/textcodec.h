@@ -5,22 +5,25 @@
 
 namespace text {
 
-// Every file of the program goes through these two functions.
+// Every file of the program goes through these functions.
 //
 // Text is written in Windows-31J (the Japanese Windows code page, no byte-order mark) whenever
 // that code page holds every character exactly, so files stay readable by the Windows tools our
 // users share them with. Text it cannot hold (emoji, U+301C typed by Linux input methods, ...) is
-// written as UTF-8 with a byte-order mark instead: nothing the user typed is ever lost.
+// written as UTF-8 with a byte-order mark instead: nothing the user typed is ever lost. So is the
+// rare text whose Windows-31J bytes would be read as UTF-8 (below): every file reads back as it
+// was written.
 QByteArray encodeText(QStringView text);
 
-// A UTF-8 byte-order mark means UTF-8; anything else is read as Windows-31J.
+// Files of the Data folder, which other editors may have saved too (Notepad and most Linux
+// editors write UTF-8 without a mark): a UTF-8 byte-order mark means UTF-8; bytes that are
+// well-formed UTF-8 with anything beyond ASCII are UTF-8; anything else is Windows-31J.
 QString decodeText(QByteArrayView bytes);
 
 // Files from elsewhere, that the user picks or drops, were written by any program on any system:
 // a byte-order mark names their encoding (UTF-8, UTF-16 LE or BE); without one, zero bytes on one
-// side of the byte pairs only mean UTF-16 in that byte order, bytes that are valid UTF-8 (what
-// this system writes) are read as UTF-8, anything else as Windows-31J (what older Japanese
-// Windows systems wrote). Decoding never fails.
+// side of the byte pairs only mean UTF-16 in that byte order; anything else is read as the Data
+// folder's files are. Decoding never fails.
 QString decodeForeignText(QByteArrayView bytes);
 
 } // namespace text

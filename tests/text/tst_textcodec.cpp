@@ -18,6 +18,7 @@ private slots:
     void textOutsideWindows31jBecomesUtf8WithBom_data();
     void textOutsideWindows31jBecomesUtf8WithBom();
     void decodingNeverFails();
+    void utf8WithoutBomFromOtherEditors();
     void lineRule();
 };
 
@@ -69,6 +70,21 @@ void TextCodecTest::decodingNeverFails()
     // Bytes that are not Windows-31J still give text, never a crash.
     QVERIFY(!decodeText(QByteArray("\x81\x20\xff\x80", 4)).isEmpty());
     QCOMPARE(decodeText(QByteArray("\xEF\xBB\xBF")), QString());
+}
+
+// Bytes that are UTF-8 with anything beyond ASCII are read as UTF-8. Half-width kana whose
+// Windows-31J bytes happen to be UTF-8 too are therefore written as UTF-8 with a mark, so that
+// they read back as typed.
+void TextCodecTest::utf8WithoutBomFromOtherEditors()
+{
+    QCOMPARE(decodeText(u"日本語\r\n"_s.toUtf8()), u"日本語\r\n"_s);
+    QCOMPARE(decodeText(QByteArray("\xC3\xA1")), u"á"_s);
+    QCOMPARE(encodeText(u"ﾃ｡"_s), QByteArray("\xEF\xBB\xBF") + u"ﾃ｡"_s.toUtf8());
+    QCOMPARE(decodeText(encodeText(u"ﾃ｡"_s)), u"ﾃ｡"_s);
+    // Not UTF-8 after all: a sequence cut off by the end, an overlong form, a surrogate.
+    QCOMPARE(decodeText(QByteArray("\x82\xa0\xe6\x97")), u"あ譌"_s);
+    QCOMPARE(decodeText(QByteArray("\xC0\xAF")), u"ﾀｯ"_s);
+    QCOMPARE(decodeText(QByteArray("\xED\xA0\x80")), u"\u605D\uFFFD"_s);
 }
 
 void TextCodecTest::lineRule()
