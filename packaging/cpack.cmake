@@ -21,8 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcups2 is loaded only when the program prints, so the library scan does not see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, fonts-ipafont-gothic | fonts-noto-cjk")
-# Japanese texts in Qt's own dialogs, the Mincho face of "M", the browser for "IE".
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-mincho | fonts-noto-cjk, xdg-utils")
+# Japanese texts in Qt's own dialogs, the Mincho face of "M", the browser for "IE", and fcitx5's
+# module for Qt 6, without which Japanese typed through fcitx5 arrives as Latin text (ibus's module
+# comes with Qt itself; uim has none for Qt 6).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, fonts-ipafont-mincho | fonts-noto-cjk, xdg-utils, fcitx5-frontend-qt6")
 # The first line is the project's description; CPack indents these lines, and an empty one
 # separates paragraphs.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quillo keeps the seven things a poster types again and again on web bulletin

@@ -8,6 +8,7 @@
 #include "os/desktopfolder.h"
 #include "os/dialogs.h"
 #include "os/filesystem.h"
+#include "os/inputmethod.h"
 #include "os/installation.h"
 #include "os/japaneselook.h"
 #include "os/opendialog.h"
@@ -51,6 +52,13 @@ int main(int argc, char *argv[])
     if (const QString notice = os::windowSystemNotice(QGuiApplication::platformName());
         !notice.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(notice));
+    // On X11 Qt reaches the input method only through a module of its own.
+    if (QGuiApplication::platformName() == u"xcb") {
+        if (const QString notice =
+                os::inputMethodNotice(os::inputMethodEnvironment(), os::qtInputMethodModules());
+            !notice.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(notice));
+    }
     QApplication::setApplicationName(QStringLiteral("Quillo"));
     QApplication::setDesktopFileName(os::desktopEntryId());
     QApplication::setWindowIcon(programIcon());

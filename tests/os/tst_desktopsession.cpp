@@ -1,3 +1,4 @@
+#include "os/inputmethod.h"
 #include "os/singleinstance.h"
 #include "os/windowsystem.h"
 
@@ -19,6 +20,7 @@ class DesktopSessionTest : public QObject
 
 private slots:
     void windowSystem();
+    void inputMethodNotice();
     void oneCopyPerDataFolder();
 };
 
@@ -42,6 +44,38 @@ void DesktopSessionTest::windowSystem()
     QCOMPARE(os::windowSystemNotice(u"wayland-egl"_s), notice);
     QCOMPARE(os::windowSystemNotice(u"xcb"_s), QString());
     QCOMPARE(os::windowSystemNotice(u"offscreen"_s), QString());
+}
+
+// Only when the session names an input method that Qt does not use does the program say so, and
+// then what to do about it.
+void DesktopSessionTest::inputMethodNotice()
+{
+    const QStringList debianQt{"compose", "ibus"};
+    const QStringList withFcitx{"compose", "ibus", "fcitx", "fcitx5"};
+    auto notice = [](const os::InputMethodEnvironment &environment, const QStringList &modules) {
+        return os::inputMethodNotice(environment, modules);
+    };
+    const QString lead = u"Quillo: Japanese cannot be typed through the input method "_s;
+
+    QCOMPARE(notice({}, debianQt), QString());
+    QCOMPARE(notice({"ibus", "@im=ibus", "ibus"}, debianQt), QString());
+    QCOMPARE(notice({"fcitx", "@im=fcitx", "fcitx"}, withFcitx), QString());
+    QCOMPARE(
+        notice({{}, "@im=fcitx", {}}, debianQt),
+        lead + u"fcitx: Qt's module for it is missing; install the package fcitx5-frontend-qt6."_s);
+    QCOMPARE(
+        notice({"fcitx", "@im=fcitx", "fcitx"}, debianQt),
+        lead + u"fcitx: Qt's module for it is missing; install the package fcitx5-frontend-qt6."_s);
+    QCOMPARE(notice({"xim", "@im=fcitx", {}}, withFcitx),
+             lead + u"fcitx: Qt is not told to use it; start Quillo with QT_IM_MODULE=fcitx5."_s);
+    QCOMPARE(notice({{}, "@im=ibus", "ibus"}, debianQt),
+             lead + u"ibus: Qt is not told to use it; start Quillo with QT_IM_MODULE=ibus."_s);
+    QCOMPARE(notice({{}, "@im=uim", "uim"}, withFcitx),
+             lead
+                 + u"uim: it has no module for Qt 6. fcitx5 (with fcitx5-frontend-qt6) and ibus "
+                   u"have one."_s);
+    // The modules this Qt really has: Qt's own ibus module at least, on Debian.
+    QVERIFY(os::qtInputMethodModules().contains(u"ibus"_s));
 }
 
 void DesktopSessionTest::oneCopyPerDataFolder()
