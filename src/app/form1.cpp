@@ -17,13 +17,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace {
 
 constexpr QSize clientSize(632, 392); // 9480 by 5880 twips
+
+// Where the main window was last closed.
+const QString windowPlaceFile = QStringLiteral("window.txt");
 
 // The field table: Name, Mail, ID, Password, Home Page, Title, Comment.
 std::vector<store::Field> fieldTable(Form1 &form)
@@ -49,13 +52,13 @@ Form1::Form1(os::Services &services)
     : widgets::ProgramWindow(QStringLiteral("Quillo for Internet BBS"), clientSize)
     , services_(services)
     , dataFolder_(os::dataFolderFor(services.programFolder))
+    , place_(services.files, QDir(dataFolder_).filePath(windowPlaceFile))
 {
     buildLayout();
     fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder_, fieldTable(*this));
     Text6->setFocus();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    place_.restore(*this);
 }
 
 Form1::~Form1() = default;
@@ -73,7 +76,8 @@ QStringList Form1::dataFileNames() const
 {
     return fields_->fileNames() + AuxMemoForm::fileNamesOf(AuxMemoForm::Form3)
            + AuxMemoForm::fileNamesOf(AuxMemoForm::Form4) + store::SnapshotSlots::fileNames()
-           + cliptools::quoteMarkFileNames() + html::previewFileNames();
+           + cliptools::quoteMarkFileNames() + html::previewFileNames()
+           + QStringList{windowPlaceFile};
 }
 
 void Form1::ensureDataFolder()
@@ -133,6 +137,7 @@ void Form1::Command21_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
+    place_.keep(*this);
     // Every other window goes with the main window, unsaved and unasked; hidden first, the main
     // window is no longer there for them to put back on top.
     hide();

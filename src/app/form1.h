@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/programwindow.h"
+#include "widgets/windowplace.h"
 
 #include <QPointer>
 
@@ -168,6 +169,7 @@ private:
 
     os::Services &services_;
     QString dataFolder_;
+    widgets::WindowPlace place_;
     std::unique_ptr<store::FieldGroup> fields_;
     std::unique_ptr<Form2> form2_;
     QString lastTextFile_; // what FileIn's Open dialog offers again

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -43,6 +44,7 @@ class Form1Test : public QObject
 
 private slots:
     void windowAndPlacesOfControls();
+    void windowKeepsItsPlace();
     void captionsAndTooltips();
     void fontsAndColours();
     void focusStartsOnTitleAndFollowsTheFields();
@@ -317,6 +319,33 @@ void Form1Test::secondaryWindowsShareTheTopmostState()
     form.Command21_Click();
     QVERIFY(!form.isVisible());
     QTRY_VERIFY(!first);
+}
+
+// The main window comes back where it was closed, on the same screen. The first start, a place
+// off every screen, a screen that is gone and a record that cannot be read centre it.
+void Form1Test::windowKeepsItsPlace()
+{
+    TestProgram program;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    Form1 *form = &program.start();
+    const QPoint centre = screen->availableGeometry().center() - form->rect().center();
+    QCOMPARE(form->pos(), centre);
+    form->move(40, 30);
+    form->Command21_Click();
+    const QByteArray record = "40,30\r\n" + screen->name().toUtf8() + "\r\n";
+    QCOMPARE(program.readData("window.txt"), record);
+    QCOMPARE(program.start().pos(), QPoint(40, 30));
+
+    const QList<QByteArray> unusable{"-5000,-5000\r\n" + screen->name().toUtf8() + "\r\n",
+                                     "40,30\r\nno such screen\r\n", "40;30", ""};
+    for (const QByteArray &bad : unusable) {
+        program.writeData("window.txt", bad);
+        QCOMPARE(program.start().pos(), centre);
+    }
+    program.files.failReads = true;
+    program.writeData("window.txt", record);
+    QCOMPARE(program.start().pos(), centre);
+    QCOMPARE(program.dialogs.shown.filter(u"window.txt"_s), QStringList());
 }
 
 QTEST_MAIN(Form1Test)

@@ -205,6 +205,11 @@ is_in_front_of() {
     [ -n "$above" ] && [ -n "$below" ] && [ "$above" -gt "$below" ]
 }
 
+# Where the window stands on the screen, as X,Y.
+place_of() {
+    xdotool getwindowgeometry "$1" | awk '/Position:/ { print $2 }'
+}
+
 is_on_top() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
 }
