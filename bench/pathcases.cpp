@@ -15,6 +15,8 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,6 +31,7 @@ struct Bench
         : text(postText(megabytes * megabyte))
         , form(program.start())
         , baselineFile(program.dataPath(u"baseline.txt"_s))
+        , baselineBox(widgets::makeMultiLineBox(nullptr))
     {}
 
     void require(bool holds, const char *what) const
@@ -50,6 +53,8 @@ struct Bench
     TestProgram program;
     Form1 &form;
     const QString baselineFile;
+    // The box a bare program fills: of the Comment's kind.
+    const std::unique_ptr<QPlainTextEdit> baselineBox;
 };
 
 Pairing savePairing(Bench &bench, std::function<void()> command)
@@ -59,11 +64,38 @@ Pairing savePairing(Bench &bench, std::function<void()> command)
             [&bench] { encodeAndWrite(bench.baselineFile, bench.text); }, [] {}};
 }
 
+// Against a bare program that reads, decodes and fills a box of the same kind: filling Qt's box
+// is most of the work, and the same for both.
 Pairing loadPairing(Bench &bench, std::function<void()> command)
 {
-    return {bench.text.size(), [&bench] { widgets::setBoxText(bench.form.Text7, {}); },
-            std::move(command), [&bench] { readAndDecode(bench.baselineFile); },
+    return {bench.text.size(),
+            [&bench] {
+                widgets::setBoxText(bench.form.Text7, {});
+                widgets::setBoxText(bench.baselineBox.get(), {});
+            },
+            std::move(command),
+            [&bench] { readDecodeAndFill(bench.baselineFile, bench.baselineBox.get()); },
             [&bench] { bench.requireComment(); }};
+}
+
+// The program's codec against Qt's converter, the way the program used it before, on the same
+// Windows-31J bytes and text.
+Pairing decode(Bench &bench)
+{
+    const QByteArray bytes = text::encodeText(bench.text);
+    return {bench.text.size(), [] {},
+            [&bench, bytes] {
+                bench.require(text::decodeText(bytes).size() == bench.text.size(), "decoded");
+            },
+            [bytes] { decodeThroughQt(bytes); }, [] {}};
+}
+
+Pairing encode(Bench &bench)
+{
+    return {
+        bench.text.size(), [] {},
+        [&bench] { bench.require(!text::encodeText(bench.text).startsWith('\xEF'), "encoded"); },
+        [&bench] { encodeThroughQt(bench.text); }, [] {}};
 }
 
 Pairing quote(Bench &bench)
@@ -174,6 +206,8 @@ struct PathCase
 const QList<PathCase> &pathCases()
 {
     static const QList<PathCase> cases{
+        {"decode", decode},
+        {"encode", encode},
         {"quote", quote},
         {"filein-windows31j",
          [](Bench &bench) { return takeIn(bench, text::encodeText(bench.text)); }},

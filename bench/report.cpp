@@ -29,14 +29,30 @@ struct Result
 };
 
 constexpr double copiesTarget = 3;
-// Time may grow at most a tenth faster than the text.
-constexpr double scalingSlack = 1.1;
+// From the next size to the largest, a path's time may grow at most this much more than its
+// baseline's does in the same run: what the machine adds at a size (fresh pages from the kernel,
+// a cold cache) it adds to both.
+constexpr double scalingSlack = 1.3;
+
+// Time targets, as ratios to the baseline: the codec at least five times as fast as Qt's
+// converter when decoding and no slower encoding, the loads as fast as a bare program filling the
+// same box but for a tenth, the rest as the earlier speed work set them.
+double ratioTarget(const QString &name)
+{
+    if (name == u"decode"_s)
+        return 0.2;
+    if (name == u"encode"_s)
+        return 1.0;
+    if (name == u"reload"_s || name == u"slot-load"_s)
+        return 1.1;
+    return name.startsWith(u"filein"_s) ? 1.5 : 2.0;
+}
 
 QList<Plan> plans(const QList<qsizetype> &sizes)
 {
     QList<Plan> all;
     for (const QString &name : pathCaseNames())
-        all.append({name, sizes, name.startsWith(u"filein"_s) ? 1.5 : 2.0});
+        all.append({name, sizes, ratioTarget(name)});
     all.append({u"startup"_s, {10, 50}, 1.5});
     return all;
 }
@@ -92,10 +108,9 @@ void printScaling(const Plan &plan, const QMap<qsizetype, Result> &results)
     const Result &large = results.last();
     const Result &middle = std::prev(results.end(), 2).value();
     const double growth = large.programSeconds / middle.programSeconds;
-    const double limit = scalingSlack * large.megabytes / middle.megabytes;
-    // The baseline's growth shows what the machine itself adds at the larger size.
     const double baselineGrowth = large.baselineSeconds / middle.baselineSeconds;
-    std::printf("%-18s %lld MB / %lld MB: %.2fx the time (at most %.1fx) %s, baseline %.2fx\n",
+    const double limit = scalingSlack * baselineGrowth;
+    std::printf("%-18s %lld MB / %lld MB: %.2fx the time (at most %.2fx) %s, baseline %.2fx\n",
                 qPrintable(plan.name), static_cast<long long>(large.megabytes),
                 static_cast<long long>(middle.megabytes), growth, limit,
                 growth <= limit ? "ok" : "MISS", baselineGrowth);

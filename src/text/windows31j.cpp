@@ -8,35 +8,50 @@ namespace text {
 
 using namespace windows31jtables;
 
+namespace {
+
+// The character a byte starts (at `in`, before `end`) and how many bytes it takes. A lead byte
+// followed by no trail byte, or by nothing, is the broken character alone, and the next byte
+// starts whatever comes after (as in ICU).
+struct Decoded
+{
+    char16_t character;
+    int length;
+};
+
+inline Decoded decodeAt(const unsigned char *in, const unsigned char *end)
+{
+    const unsigned char byte = *in;
+    if (byte < 0x80)
+        return {byte, 1};
+    if (const char16_t single = upperSingleBytes[byte - 0x80]; single != 0)
+        return {single, 1};
+    const unsigned char next = in + 1 != end ? in[1] : 0;
+    if (const char16_t pair =
+            next >= firstTrail ? doubleBytes[leadRow(byte)][next - firstTrail] : 0;
+        pair != 0)
+        return {pair, 2};
+    return {char16_t(QChar::ReplacementCharacter), 1};
+}
+
+} // namespace
+
 QString decodeWindows31j(QByteArrayView bytes)
 {
-    // No byte gives more than one character: sized once for the most, cut to what it took.
-    QString text(bytes.size(), Qt::Uninitialized);
-    auto *const begin = reinterpret_cast<char16_t *>(text.data());
-    char16_t *out = begin;
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *const end = in + bytes.size();
-    while (in != end) {
-        const unsigned char byte = *in++;
-        if (byte < 0x80) {
-            *out++ = byte;
-            continue;
-        }
-        if (const char16_t single = upperSingleBytes[byte - 0x80]; single != 0) {
-            *out++ = single;
-            continue;
-        }
-        // A lead byte. When what follows is no trail byte, or nothing, the lead byte alone is
-        // the broken character, and the next byte starts whatever comes after (as in ICU).
-        char16_t pair = 0;
-        if (in != end && *in >= firstTrail)
-            pair = doubleBytes[leadRow(byte)][*in - firstTrail];
-        if (pair != 0)
-            ++in;
-        *out++ = pair != 0 ? pair : char16_t(QChar::ReplacementCharacter);
+    const auto *const begin = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = begin + bytes.size();
+    // Counted first, so that the text is allocated once at its size: sized for the most (a
+    // character a byte) and cut down, a large file would hold twice its memory or be copied.
+    qsizetype characters = 0;
+    for (const unsigned char *in = begin; in != end; ++characters)
+        in += decodeAt(in, end).length;
+    QString text(characters, Qt::Uninitialized);
+    auto *out = reinterpret_cast<char16_t *>(text.data());
+    for (const unsigned char *in = begin; in != end;) {
+        const Decoded decoded = decodeAt(in, end);
+        *out++ = decoded.character;
+        in += decoded.length;
     }
-    text.truncate(out - begin);
-    text.squeeze();
     return text;
 }
 
