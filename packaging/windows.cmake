@@ -49,6 +49,10 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 # The Start-menu entry: quillo.exe, shown as "Quillo".
 set(CPACK_PACKAGE_EXECUTABLES quillo Quillo)
 set(CPACK_NSIS_EXECUTABLE makensis)
+# A 64-bit setup program for a 64-bit program: it installs into the 64-bit Program Files and runs
+# wherever the program does (NSIS makes 32-bit ones unless told).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_DISPLAY_NAME Quillo)
 set(CPACK_NSIS_PACKAGE_NAME Quillo)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/icon/quillo.ico)
