@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test through ctest: the program's build first,
-# then the sanitizer build. Both halves always run; the script fails at the end if either did.
+# then the sanitizer build, then the Windows build (cross-built, its tests under Wine). Every half
+# always runs; the script fails at the end if any did.
 set -euo pipefail
 cd "$(dirname "$0")"
 # The tests type and read Japanese window titles and texts: a UTF-8 locale that every Debian and
@@ -8,7 +9,10 @@ cd "$(dirname "$0")"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 source scripts/setup.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${SANITIZE_PACKAGES[@]}"
+source scripts/windows-qt.sh
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${SANITIZE_PACKAGES[@]}" \
+    "${WINDOWS_PACKAGES[@]}"
 failed=()
 build
 echo "Running the tests of the $BUILD_DIR build ..."
@@ -18,8 +22,19 @@ build_sanitized
 echo "Running the tests of the $SANITIZE_DIR build ..."
 ctest --test-dir "$SANITIZE_DIR" --output-on-failure --parallel 2 || failed+=("$SANITIZE_DIR")
 
+# The Windows build and its tests under Wine, when its tools and its Qt are at hand.
+if have_packages "${WINDOWS_PACKAGES[@]}" && ensure_windows_qt; then
+    build_windows
+    echo "Running the tests of the $WINDOWS_DIR build under Wine ..."
+    ctest --test-dir "$WINDOWS_DIR" -L windows --output-on-failure --parallel 2 \
+        || failed+=("$WINDOWS_DIR")
+else
+    echo "The Windows build's tools or its Qt are missing: its tests did not run." >&2
+    failed+=("$WINDOWS_DIR")
+fi
+
 if [ ${#failed[@]} -gt 0 ]; then
     echo "Tests failed in: ${failed[*]} (see above)." >&2
     exit 1
 fi
-echo "Every test passed in $BUILD_DIR and $SANITIZE_DIR."
+echo "Every test passed in $BUILD_DIR, $SANITIZE_DIR and $WINDOWS_DIR."

@@ -26,6 +26,11 @@ TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-ut
     cups cups-client cups-bsd printer-driver-cups-pdf ghostscript valgrind)
 # clang with its sanitizer and libFuzzer runtimes.
 SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
+# The Windows build: MinGW-w64 (posix threads) and Ninja for the cross build against the Qt of
+# scripts/windows-qt.sh, Debian's Qt tools as its host tools, the icon's .ico maker, Wine to run the
+# tests, NSIS for the installer; the smoke run's X server and tools come with TEST_PACKAGES.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools
+    icoutils wine wine64 nsis unzip xz-utils)
 
 ensure_packages() {
     local missing=() package
@@ -80,3 +85,16 @@ build() { build_preset dev; }
 
 # The libraries, the headless tests and the fuzz targets, built by clang with the sanitizers.
 build_sanitized() { build_preset sanitize; }
+
+# The program and its tests cross-built for Windows, to run under Wine.
+WINDOWS_DIR=build-windows
+build_windows() { build_preset windows; }
+
+# Whether every package of a list is installed, without installing any.
+have_packages() {
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || return 1
+    done
+}

@@ -41,20 +41,33 @@ void Clipboard::putText(const QString &text)
     putData(data);
 }
 
+QList<std::pair<QString, QByteArray>> secretTextMarks()
+{
+#if defined(Q_OS_WIN)
+    // Registered clipboard formats, reached through Qt's Windows mime handling: clipboard
+    // monitors skip the text, and Windows keeps it neither in the clipboard history nor in the
+    // cloud clipboard (each a DWORD 0).
+    const auto windowsFormat = [](const char *name) {
+        return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
+            .arg(QLatin1String(name));
+    };
+    const QByteArray dwordZero(4, '\0');
+    return {{windowsFormat("ExcludeClipboardContentFromMonitorProcessing"), dwordZero},
+            {windowsFormat("CanIncludeInClipboardHistory"), dwordZero},
+            {windowsFormat("CanUploadToCloudClipboard"), dwordZero}};
+#elif defined(Q_OS_MACOS)
+    return {{QStringLiteral("application/x-nspasteboard-concealed-type"), QByteArray()}};
+#else
+    return {{QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret")}};
+#endif
+}
+
 void Clipboard::putSecretText(const QString &text)
 {
     auto *data = new QMimeData;
     data->setText(text);
-#if defined(Q_OS_WIN)
-    data->setData(
-        QStringLiteral(
-            "application/x-qt-windows-mime;value=\"ExcludeClipboardContentFromMonitorProcessing\""),
-        QByteArray(4, '\0'));
-#elif defined(Q_OS_MACOS)
-    data->setData(QStringLiteral("application/x-nspasteboard-concealed-type"), QByteArray());
-#else
-    data->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
-#endif
+    for (const auto &[format, bytes] : secretTextMarks())
+        data->setData(format, bytes);
     putData(data);
 }
 

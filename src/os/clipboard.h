@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace os {
 
 // The system clipboard in its plain-text format. Only the clipboard is written, never the X11
 // primary selection.
+// The formats, with their data, that mark the clipboard's text as a secret on this system.
+QList<std::pair<QString, QByteArray>> secretTextMarks();
+
 class Clipboard
 {
 public:

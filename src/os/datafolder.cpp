@@ -1,11 +1,11 @@
 #include "os/datafolder.h"
 
+#include "os/datafolder_system.h"
 #include "os/installation.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace os {
 
@@ -25,9 +25,7 @@ QString dataFolderFor(const QString &programFolder)
     if (!isInstalledProgramFolder(programFolder)
         && (existing.exists() || existing.isSymLink() || QFileInfo(programFolder).isWritable()))
         return besideProgram;
-    const QString perUser =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-            .filePath(perUserFolderName);
+    const QString perUser = QDir(userDataRoot()).filePath(perUserFolderName);
     QDir().mkpath(perUser);
     return QDir(perUser).filePath(dataFolderName);
 }

@@ -9,9 +9,13 @@ namespace os {
 
 void installJapaneseLook(QApplication &app)
 {
+    // Qt's Japanese texts: in a "translations" folder beside the program where it brings its own
+    // (on Windows), else where Qt keeps its translations.
     auto *translator = new QTranslator(&app);
     if (translator->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                         QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
+        || translator->load(QStringLiteral("qtbase_ja"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
     // Without these, fontconfig answers the Windows names with a Latin font.

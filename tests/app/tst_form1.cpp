@@ -4,6 +4,7 @@
 #include "os/japaneselook.h"
 #include "support/fieldprobe.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 #include "widgets/secondarywindow.h"
 
 #include <QApplication>
@@ -182,8 +183,9 @@ void Form1Test::firstStartCreatesPrivateDataFolder()
     QVERIFY(!QFileInfo::exists(program.dataFolder()));
     Form1 &form = program.start();
     QVERIFY(QFileInfo(program.dataFolder()).isDir());
-    QCOMPARE(QFile::permissions(program.dataFolder()) & 0x0777,
-             QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    if (hasOwnerOnlyModes())
+        QCOMPARE(QFile::permissions(program.dataFolder()) & 0x0777,
+                 QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
     QCOMPARE(form.dataFolder(), program.dataFolder());
     QCOMPARE(form.Text1->text(), QString());
     QCOMPARE(program.dialogs.shown, QStringList());
@@ -283,6 +285,8 @@ void Form1Test::japaneseLook()
     os::installJapaneseLook(*qApp);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
 
+    if (!hasFonts())
+        QSKIP("Qt finds no fonts on this platform");
     TestProgram program;
     Form1 &form = program.start();
     // The Windows font names are drawn in Japanese fonts, Mincho as Mincho.

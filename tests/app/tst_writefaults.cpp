@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "support/filecontent.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 #include "support/writepaths.h"
 
 #include <QClipboard>
@@ -13,8 +14,6 @@
 #include <QTest>
 
 #include <algorithm>
-
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using Step = FaultyFileSystem::Step;
@@ -61,7 +60,7 @@ private:
 // A full file system for real: a small one of its own, which only root may mount.
 void WriteFaultsTest::initTestCase()
 {
-    if (geteuid() != 0)
+    if (!mayMountFileSystems())
         return;
     mounted_ = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s,
                                               u"quillo-full"_s, smallDisk_.path()})

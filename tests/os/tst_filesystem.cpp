@@ -1,5 +1,6 @@
 #include "os/datafolder.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,6 +57,8 @@ void FileSystemTest::failedWriteKeepsOldFile()
 
 void FileSystemTest::newFilesAndFoldersAreOwnerOnly()
 {
+    if (!hasOwnerOnlyModes())
+        QSKIP("This system keeps no owner-only modes on files");
     TestProgram program;
     const QString folder = program.dataFolder();
     QString reason;
@@ -93,7 +96,8 @@ void FileSystemTest::dataBesideTheProgramUnlessInstalled()
 {
     QTemporaryDir root;
     const QString dataHome = root.filePath(QStringLiteral("data home"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome)); // Linux
+    qputenv("APPDATA", QFile::encodeName(QDir::toNativeSeparators(dataHome))); // Windows
     const QString prefix = root.filePath(QStringLiteral("usr"));
     const QString bin = prefix + QStringLiteral("/bin");
     QVERIFY(QDir().mkpath(bin));
@@ -112,6 +116,7 @@ void FileSystemTest::dataBesideTheProgramUnlessInstalled()
     QVERIFY(QFileInfo(dataHome + QStringLiteral("/Quillo")).isDir());
     QVERIFY(!QFileInfo::exists(dataHome + QStringLiteral("/Quillo/Data")));
     qunsetenv("XDG_DATA_HOME");
+    qunsetenv("APPDATA");
 }
 
 QTEST_GUILESS_MAIN(FileSystemTest)

@@ -5,14 +5,13 @@
 #include "app/form1.h"
 #include "os/filesystem.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
 #include <cstdio>
-
-#include <unistd.h>
 
 namespace {
 
@@ -21,8 +20,7 @@ namespace {
     file.flush();
     std::fputs("waiting\n", stdout);
     std::fflush(stdout);
-    for (;;)
-        pause();
+    waitToBeKilledForever();
 }
 
 class StoppingFileSystem final : public os::FileSystem

@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "support/filecontent.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 #include "widgets/textbox.h"
 
 #include <QDeadlineTimer>
@@ -58,7 +59,8 @@ void KilledSaveTest::killedSaveLeavesOldOrNewComment()
             QDeadlineTimer deadline(120'000);
             while (!saver.canReadLine() && !deadline.hasExpired())
                 saver.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-            QCOMPARE(saver.readLine(), QByteArray("waiting\n"));
+            // (Windows' text-mode output ends the line with CR LF.)
+            QCOMPARE(saver.readLine().trimmed(), QByteArray("waiting"));
             saver.kill(); // SIGKILL
             QVERIFY(saver.waitForFinished());
         }
@@ -83,6 +85,8 @@ void KilledSaveTest::killedSaveLeavesOldOrNewComment()
 // user named like that, other people's files, folders and links.
 void KilledSaveTest::startRemovesOnlyLeftoversOfSaves()
 {
+    if (!hasPosixFileNames())
+        QSKIP("Names differing only in case are one file here, and links are shortcut files");
     TestProgram program;
     const QStringList leftovers{u"7.txt.cCxHCU"_s,     u"1.txt.AbCdEf"_s,    u"17.txt.qWeRtY"_s,
                                 u"save3.txt.xYZabc"_s, u"inyo.txt.MmMmMm"_s, u"check.html.aBcDeF"_s,

@@ -225,6 +225,16 @@ void Windows31jTest::sameAsOtherConverters()
                                     {u'\uF8F1', "\xFD"},
                                     {u'\uF8F2', "\xFE"},
                                     {u'\uF8F3', "\xFF"}};
+        // Wine's table of the code page has 0x80 but not the four others, which it leaves
+        // undefined as the codec does.
+        const bool underWine =
+            GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+        if (underWine) {
+            for (const char *byte : {"\xA0", "\xFD", "\xFE", "\xFF"})
+                windows.decodedOtherwise.remove(byte);
+            for (const char16_t character : {u'\uF8F0', u'\uF8F1', u'\uF8F2', u'\uF8F3'})
+                windows.encodedOtherwise.remove(character);
+        }
         const QStringList found = differences(windows);
         QVERIFY2(found.isEmpty(), qPrintable(found.mid(0, 20).join(u'\n')));
         ++compared;

@@ -1,0 +1,12 @@
+#include "os/datafolder_system.h"
+
+#include <QStandardPaths>
+
+namespace os {
+
+QString userDataRoot()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+} // namespace os

@@ -1,0 +1,25 @@
+#pragma once
+
+// The few operating-system calls the tests make themselves, one file per system
+// (testsystem_posix.cpp, testsystem_windows.cpp).
+
+// Waits until the process is killed, using no processor time.
+[[noreturn]] void waitToBeKilledForever();
+
+// Whether the test runs with the rights to mount file systems (root on Linux; never on Windows,
+// which has no small file systems to mount).
+bool mayMountFileSystems();
+
+// Whether files and folders carry owner, group and other modes (not on Windows, where access goes
+// by access-control lists and Qt reads every mode back as set).
+bool hasOwnerOnlyModes();
+
+// Whether stand-in programs can be shell scripts ("#!/bin/sh"), as on Linux; not on Windows.
+bool runsShellScripts();
+
+// Whether the platform Qt runs on finds any font: offscreen Qt on Windows finds none.
+bool hasFonts();
+
+// Whether names that differ only in case are different files and QFile::link makes symbolic
+// links, as on Linux; on Windows they are one file, and a link is a shortcut (.lnk) file.
+bool hasPosixFileNames();
