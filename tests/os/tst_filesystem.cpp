@@ -105,8 +105,10 @@ void FileSystemTest::dataBesideTheProgramUnlessInstalled()
     // A folder the program may write to, such as the build's: Data lies beside the program.
     QCOMPARE(os::dataFolderFor(bin), bin + QStringLiteral("/Data"));
 
-    // Installed there with its menu entry, even where it may write (root's /usr/bin): Data goes
-    // to the user's data folder, whose Quillo folder is made ready for it.
+    // Installed there, even where it may write (root's /usr/bin, Program Files as Qt sees it):
+    // Data goes to the user's data folder, whose Quillo folder is made ready for it. Linux knows
+    // an installation by its menu entry, Windows by Program Files.
+    qputenv("ProgramFiles", QFile::encodeName(QDir::toNativeSeparators(prefix)));
     const QString applications = prefix + QStringLiteral("/share/applications");
     QVERIFY(QDir().mkpath(applications));
     QFile entry(applications + QStringLiteral("/io.github.quillo.quillo.desktop"));
@@ -117,6 +119,7 @@ void FileSystemTest::dataBesideTheProgramUnlessInstalled()
     QVERIFY(!QFileInfo::exists(dataHome + QStringLiteral("/Quillo/Data")));
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("APPDATA");
+    qunsetenv("ProgramFiles");
 }
 
 QTEST_GUILESS_MAIN(FileSystemTest)
