@@ -12,7 +12,7 @@ if [ "${1-}" = windows ]; then
     ensure_windows_qt
     build_preset windows-release
     rm -rf build-windows-release/package
-    echo "Packaging for Windows ..."
+    stage "Packaging for Windows ..."
     quietly cpack --config build-windows-release/CPackConfig.cmake -B build-windows-release/package
     mv build-windows-release/package/quillo-*-windows-x86_64.zip \
        build-windows-release/package/quillo-*-windows-x86_64-setup.exe .
@@ -23,7 +23,7 @@ fi
 ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 build_preset release
 rm -rf build-release/package
-echo "Packaging ..."
+stage "Packaging ..."
 quietly cpack --config build-release/CPackConfig.cmake -G DEB -B build-release/package
 mv build-release/package/quillo_*.deb .
 ls quillo_*.deb

@@ -15,17 +15,17 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${SANITIZE_PACKAGE
     "${WINDOWS_PACKAGES[@]}"
 failed=()
 build
-echo "Running the tests of the $BUILD_DIR build ..."
+stage "Running the tests of the $BUILD_DIR build ..."
 ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel 2 || failed+=("$BUILD_DIR")
 build_sanitized
 # The headless tests under the sanitizers, and every fuzz target for a while: two at a time.
-echo "Running the tests of the $SANITIZE_DIR build ..."
+stage "Running the tests of the $SANITIZE_DIR build ..."
 ctest --test-dir "$SANITIZE_DIR" --output-on-failure --parallel 2 || failed+=("$SANITIZE_DIR")
 
 # The Windows build and its tests under Wine, when its tools and its Qt are at hand.
 if have_packages "${WINDOWS_PACKAGES[@]}" && ensure_windows_qt; then
     build_windows
-    echo "Running the tests of the $WINDOWS_DIR build under Wine ..."
+    stage "Running the tests of the $WINDOWS_DIR build under Wine ..."
     ctest --test-dir "$WINDOWS_DIR" -L windows --output-on-failure --parallel 2 \
         || failed+=("$WINDOWS_DIR")
 else
@@ -37,4 +37,4 @@ if [ ${#failed[@]} -gt 0 ]; then
     echo "Tests failed in: ${failed[*]} (see above)." >&2
     exit 1
 fi
-echo "Every test passed in $BUILD_DIR, $SANITIZE_DIR and $WINDOWS_DIR."
+stage "Every test passed in $BUILD_DIR, $SANITIZE_DIR and $WINDOWS_DIR."

@@ -32,6 +32,11 @@ SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools
     icoutils wine wine64 nsis unzip xz-utils)
 
+# Says which stage starts, after how long since the script began: a long build shows it is alive.
+stage() {
+    printf '[%d:%02d] %s\n' $((SECONDS / 60)) $((SECONDS % 60)) "$*"
+}
+
 ensure_packages() {
     local missing=() package
     for package in "$@"; do
@@ -46,7 +51,7 @@ ensure_packages() {
     fi
     local sudo=
     [ "$(id -u)" -eq 0 ] || sudo=sudo
-    echo "Installing ${missing[*]} ..."
+    stage "Installing ${missing[*]} ..."
     local log
     log=$(mktemp)
     if ! { $sudo apt-get update -qq \
@@ -76,7 +81,7 @@ quietly() {
 # presets, saying so: the first build takes several minutes.
 build_preset() {
     local preset=$1
-    echo "Configuring and building the $preset build (several minutes the first time) ..."
+    stage "Configuring and building the $preset build (several minutes the first time) ..."
     quietly cmake --preset "$preset"
     quietly cmake --build --preset "$preset" --parallel "$(nproc)"
 }
