@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +51,7 @@ private slots:
     void cleanupTestCase();
     void everyWriteFailsSafely_data();
     void everyWriteFailsSafely();
+    void fileHeldByAnotherProgram();
 
 private:
     QTemporaryDir smallDisk_;
@@ -188,6 +190,29 @@ void WriteFaultsTest::everyWriteFailsSafely()
     if (hasOld)
         QVERIFY(contentOf(target) != oldBytes);
     ++cases_;
+}
+
+// A field file that another program holds open and shares with no one (an editor on Windows):
+// Save says so, naming the file and the system's reason, and nothing is lost, on screen or on disk.
+void WriteFaultsTest::fileHeldByAnotherProgram()
+{
+    TestProgram program;
+    program.writeData("1.txt", "old\r\n");
+    Form1 &form = program.start();
+    std::shared_ptr<void> held = holdWithoutSharing(program.dataPath("1.txt"));
+    if (!held)
+        QSKIP("only Windows keeps other programs out of a file held open");
+    form.Text1->setText(u"new"_s);
+    form.Command1_Click();
+    QCOMPARE(program.dialogs.shown.size(), 1);
+    QVERIFY2(program.dialogs.shown[0].startsWith(
+                 u"ファイル「"_s + QDir::toNativeSeparators(program.dataPath("1.txt"))
+                 + u"」に保存できませんでした。\n理由: "_s),
+             qPrintable(program.dialogs.shown[0]));
+    QVERIFY(program.dialogs.shown[0].size() > program.dialogs.shown[0].indexOf(u"理由: "_s) + 4);
+    held.reset();
+    QCOMPARE(program.readData("1.txt"), QByteArray("old\r\n"));
+    QCOMPARE(form.Text1->text(), u"new"_s);
 }
 
 QTEST_MAIN(WriteFaultsTest)

@@ -3,6 +3,10 @@
 // The few operating-system calls the tests make themselves, one file per system
 // (testsystem_posix.cpp, testsystem_windows.cpp).
 
+#include <QString>
+
+#include <memory>
+
 // Waits until the process is killed, using no processor time.
 [[noreturn]] void waitToBeKilledForever();
 
@@ -23,3 +27,8 @@ bool hasFonts();
 // Whether names that differ only in case are different files and QFile::link makes symbolic
 // links, as on Linux; on Windows they are one file, and a link is a shortcut (.lnk) file.
 bool hasPosixFileNames();
+
+// Holds the file open as a program does that shares it with no one, until the holder goes: on
+// Windows every other open, rename or delete of it then fails with a sharing violation. Nothing
+// where the system has no such locks.
+std::shared_ptr<void> holdWithoutSharing(const QString &path);

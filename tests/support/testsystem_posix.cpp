@@ -20,3 +20,5 @@ bool runsShellScripts() { return true; }
 bool hasFonts() { return !QFontDatabase::families().isEmpty(); }
 
 bool hasPosixFileNames() { return true; }
+
+std::shared_ptr<void> holdWithoutSharing(const QString &) { return nullptr; }

@@ -20,3 +20,13 @@ bool runsShellScripts() { return false; }
 bool hasFonts() { return !QFontDatabase::families().isEmpty(); }
 
 bool hasPosixFileNames() { return false; }
+
+std::shared_ptr<void> holdWithoutSharing(const QString &path)
+{
+    const HANDLE file =
+        CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ | GENERIC_WRITE,
+                    0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return std::shared_ptr<void>(file, [](HANDLE held) { CloseHandle(held); });
+}

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program for real, under Wine on the windows platform in an X server of the test's own:
 # unpacked from its zip into a temporary folder, with a Wine prefix of its own. It starts on top and
-# makes its Data folder beside itself, saves what is pasted into Name in Windows-31J, and Clip puts
-# Name on the clipboard that X programs read.
+# makes its Data folder beside itself, saves what is pasted into Name in Windows-31J, Clip puts
+# Name on the clipboard that X programs read, and O-put leaves the Comment on the desktop.
 # usage: smoke.sh quillo-VERSION-windows-x86_64.zip
 source "$(dirname "$0")/../e2e/harness.sh"
 # Wine starts its services on the first run of a prefix: more patience than the Linux program needs.
@@ -53,6 +53,17 @@ printf 'something else' | xclip -i -selection clipboard
 eventually clipboard_holds 'something else' || fail "the clipboard did not take the other text"
 click_control "$MAIN_WINDOW" 4185 90 645 330         # Name's Clip
 expect_clipboard 'Taro 山田'
+
+# O-put writes the Comment, in Windows-31J, into the user's Desktop folder (Wine's, which it may
+# link to the X desktop's).
+click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
+paste_text '一行目'
+click_control "$MAIN_WINDOW" 6180 1770 645 330       # O-put
+answer_input_box memo
+answer_message_box Return
+exported_memo() { find "$WINEPREFIX/drive_c/users" "$HOME" -name memo.txt -path '*Desktop*' 2>/dev/null | head -n1 | grep .; }
+memo=$(eventually exported_memo) || fail "O-put left no memo.txt on a desktop"
+expect_file "$memo" '\x88\xea\x8d\x73\x96\xda'
 
 click_control "$MAIN_WINDOW" 8490 1770 855 330       # End
 wait_for_exit
