@@ -6,10 +6,10 @@
 BUILD_DIR=build
 SANITIZE_DIR=build-sanitize
 
-# Compiler, Qt, Qt's Japanese texts, Japanese fonts for the window, the CUPS library the printout
+# Compiler and build tools, Qt, Qt's Japanese texts, Japanese fonts for the window, the CUPS library the printout
 # goes through, the renderer of the icon, and the X client library headers the start-up benchmark
 # builds against.
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n libcups2-dev libxcb1-dev
+BUILD_PACKAGES=(cmake g++ make ninja-build qt6-base-dev qt6-translations-l10n libcups2-dev libxcb1-dev
     fonts-ipafont-gothic fonts-ipafont-mincho librsvg2-bin)
 # The Debian package: its library dependencies come from dpkg-shlibdeps, which CPack finds with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
@@ -79,8 +79,18 @@ quietly() {
 
 # Configures (again, so that a changed preset or option takes effect) and builds one of the
 # presets, saying so: the first build takes several minutes.
+# The build folder of each preset, as CMakePresets.json names it.
+declare -A PRESET_FOLDERS=([dev]=build [sanitize]=build-sanitize [release]=build-release
+    [windows]=build-windows [windows-release]=build-windows-release)
+
 build_preset() {
-    local preset=$1
+    local preset=$1 folder=${PRESET_FOLDERS[$1]}
+    # A folder that an older checkout configured for Make is configured anew for Ninja: CMake
+    # refuses to change a folder's generator.
+    if [ -f "$folder/CMakeCache.txt" ] \
+        && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$folder/CMakeCache.txt"; then
+        rm -rf "$folder/CMakeCache.txt" "$folder/CMakeFiles"
+    fi
     stage "Configuring and building the $preset build (several minutes the first time) ..."
     quietly cmake --preset "$preset"
     quietly cmake --build --preset "$preset" --parallel "$(nproc)"
