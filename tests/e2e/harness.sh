@@ -44,12 +44,21 @@ start_x() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     X_PID=$!
     exec 3>&-
-    eventually test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    # Starting the servers is not what a test measures, and on two cores busy with a package build
+    # it may take long: they get a minute.
+    PATIENCE=600 eventually test -s "$WORK/display" \
+        || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
     export DISPLAY=:$(head -n1 "$WORK/display")
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
     openbox >"$WORK/openbox.log" 2>&1 &
     WM_PID=$!
-    eventually window_manager_runs || fail "openbox did not start"
+    PATIENCE=600 eventually window_manager_settled
+    window_manager_runs || fail "openbox did not start: $(cat "$WORK/openbox.log")"
+}
+
+# True once openbox manages the screen or has ended, which no waiting mends.
+window_manager_settled() {
+    window_manager_runs || ! kill -0 "$WM_PID" 2>/dev/null
 }
 
 window_manager_runs() {
