@@ -1,7 +1,9 @@
 #include "text/windows31j.h"
 
+#include "text/largebuffer.h"
 #include "text/windows31jtables.h"
 
+#include <cstring>
 #include <string_view>
 
 namespace text {
@@ -34,24 +36,42 @@ inline Decoded decodeAt(const unsigned char *in, const unsigned char *end)
     return {char16_t(QChar::ReplacementCharacter), 1};
 }
 
+inline bool eightAscii(const unsigned char *in)
+{
+    std::uint64_t eight;
+    std::memcpy(&eight, in, sizeof eight);
+    return (eight & 0x8080808080808080) == 0;
+}
+
 } // namespace
 
 QString decodeWindows31j(QByteArrayView bytes)
 {
-    const auto *const begin = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *const end = begin + bytes.size();
-    // Counted first, so that the text is allocated once at its size: sized for the most (a
-    // character a byte) and cut down, a large file would hold twice its memory or be copied.
-    qsizetype characters = 0;
-    for (const unsigned char *in = begin; in != end; ++characters)
-        in += decodeAt(in, end).length;
-    QString text(characters, Qt::Uninitialized);
-    auto *out = reinterpret_cast<char16_t *>(text.data());
-    for (const unsigned char *in = begin; in != end;) {
+    // One pass into a text sized for the most, a character a byte. Pages the characters do not
+    // reach are never touched, so they cost no memory, and cutting the text to its size gives
+    // them back where the block lies, without a copy.
+    QString text(bytes.size(), Qt::Uninitialized);
+    auto *const first = reinterpret_cast<char16_t *>(text.data());
+    prepareToFill(first, std::size_t(bytes.size()) * sizeof(char16_t));
+    char16_t *out = first;
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = in + bytes.size();
+    while (in != end) {
+        // Runs of ASCII (tags, addresses, line breaks) eight bytes at a time.
+        while (end - in >= 8 && eightAscii(in)) {
+            for (int i = 0; i < 8; ++i)
+                out[i] = in[i];
+            in += 8;
+            out += 8;
+        }
+        if (in == end)
+            break;
         const Decoded decoded = decodeAt(in, end);
         *out++ = decoded.character;
         in += decoded.length;
     }
+    text.resize(out - first);
+    text.squeeze();
     return text;
 }
 

@@ -295,6 +295,14 @@ void Windows31jTest::edgeCases()
     QCOMPARE(encoded(text), mixed);
     QCOMPARE(encoded(u""), QByteArray());
 
+    // ASCII is read in runs of eight bytes: a pair, a single kana and a lead byte cut off by the
+    // end read the same wherever a run leaves off.
+    for (int ascii = 0; ascii <= 17; ++ascii) {
+        const QByteArray run(ascii, 'a');
+        QCOMPARE(decodeWindows31j(run + "\x93\x8a" + run + "\xb1" + run + "\x82"),
+                 QString(run + u"投"_s + run + u"ｱ"_s + run + u"\uFFFD"_s));
+    }
+
     // Among duplicate codes, the one Windows writes.
     QCOMPARE(encoded(u"\u2252\u2235\uFFE2"), QByteArray("\x81\xE0\x81\xE6\x81\xCA"));
     QCOMPARE(encoded(u"\u2170\u2160\uFFE4"), QByteArray("\xFA\x40\x87\x54\xFA\x55"));
