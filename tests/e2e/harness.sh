@@ -219,6 +219,14 @@ place_of() {
     xdotool getwindowgeometry "$1" | awk '/Position:/ { print $2 }'
 }
 
+is_minimised() {
+    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
+}
+
+is_active() {
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
 is_on_top() {
     xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
 }

@@ -13,14 +13,6 @@ main_windows_shown() {
     [ "$(xdotool search --onlyvisible --name "^${MAIN_TITLE}\$" 2>/dev/null | wc -l)" = "$1" ]
 }
 
-is_minimised() {
-    xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
-}
-
-is_active() {
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
-}
-
 start_x
 start_quillo
 first=$MAIN_WINDOW

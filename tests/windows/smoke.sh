@@ -2,44 +2,18 @@
 # The Windows program for real, under Wine on the windows platform in an X server of the test's own:
 # unpacked from its zip into a temporary folder, with a Wine prefix of its own. It starts on top and
 # makes its Data folder beside itself, saves what is pasted into Name in Windows-31J, Clip puts
-# Name on the clipboard that X programs read, and O-put leaves the Comment on the desktop.
+# Name on the clipboard that X programs read, O-put leaves the Comment on the desktop, and a second
+# start from the same folder brings the first back to the front and ends.
 # usage: smoke.sh quillo-VERSION-windows-x86_64.zip
-source "$(dirname "$0")/../e2e/harness.sh"
-# Wine starts its services on the first run of a prefix: more patience than the Linux program needs.
-PATIENCE=300
-
-# A failure shows what the program said.
-fail() {
-    echo "FAIL: $*" >&2
-    [ ! -s "$WORK/quillo.log" ] || sed 's/^/quillo.exe: /' "$WORK/quillo.log" >&2
-    exit 1
-}
-
-end_wine() {
-    wineserver -k 2>/dev/null || true
-    cleanup
-}
-trap end_wine EXIT
-
-start_x
-export WINEPREFIX=$WORK/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >"$WORK/wineboot.log" 2>&1 || fail "wineboot failed: $(cat "$WORK/wineboot.log")"
-wineserver -p 2>/dev/null || true # kept for the whole test (it may already run)
+source "$(dirname "$0")/winharness.sh"
 
 unzip -q "$QUILLO_BINARY" -d "$WORK/unpacked"
 PROGRAM_FOLDER=$(echo "$WORK"/unpacked/quillo-*-windows-x86_64)
 DATA=$PROGRAM_FOLDER/Data
 [ -f "$PROGRAM_FOLDER/quillo.exe" ] || fail "the zip holds no quillo-*/quillo.exe"
 [ ! -e "$DATA" ] || fail "the zip holds a Data folder"
-WINE64=$(command -v wine64 || echo /usr/lib/wine/wine64)
 
-start_quillo() {
-    (cd "$PROGRAM_FOLDER" && exec env "$@" "$WINE64" ./quillo.exe >>"$WORK/quillo.log" 2>&1) &
-    APP_PID=$!
-    MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
-}
-
-start_quillo WINEQT_QPA_PLATFORM=windows
+start_quillo
 eventually test -d "$DATA" || fail "the Data folder was not made beside quillo.exe"
 expect_on_top "$MAIN_WINDOW" yes
 
@@ -65,6 +39,16 @@ exported_memo() { find "$WINEPREFIX/drive_c/users" "$HOME" -name memo.txt -path 
 memo=$(eventually exported_memo) || fail "O-put left no memo.txt on a desktop"
 expect_file "$memo" '\x88\xea\x8d\x73\x96\xda'
 
-click_control "$MAIN_WINDOW" 8490 1770 855 330       # End
-wait_for_exit
+# A second start over the same Data folder hands over to the first (through a named pipe here)
+# and ends with 0; the first comes back from the task bar to the front.
+xdotool windowminimize --sync "$MAIN_WINDOW"
+eventually is_minimised "$MAIN_WINDOW" || fail "the main window was not minimised"
+(cd "$PROGRAM_FOLDER" && exec timeout 60 env WINEQT_QPA_PLATFORM=windows "$WINE64" ./quillo.exe \
+    >>"$WORK/second.log" 2>&1) || fail "the second start ended with status $?: $(cat "$WORK/second.log")"
+[ "$(xdotool search --name "^${MAIN_TITLE}\$")" = "$MAIN_WINDOW" ] \
+    || fail "main windows after the second start: [$(xdotool search --name "^${MAIN_TITLE}\$")]"
+eventually eval '! is_minimised "$MAIN_WINDOW"' || fail "the main window stayed minimised"
+eventually is_active "$MAIN_WINDOW" || fail "the main window is not the active window"
+
+end_quillo
 echo "windows smoke: passed"
