@@ -30,12 +30,21 @@ void SnapshotSlots::save(int slot)
 
 void SnapshotSlots::load(int slot)
 {
+    const std::optional<QStringList> texts = fieldTextsOf(slot);
+    if (!texts)
+        return;
+    for (qsizetype i = 0; i < fields_.size(); ++i)
+        widgets::setBoxText(fields_[i], texts->at(i));
+}
+
+// The file's text is let go before the boxes are filled: a large Comment is then held once beside
+// what its box makes of it, not twice.
+std::optional<QStringList> SnapshotSlots::fieldTextsOf(int slot) const
+{
     const auto text = os::readTextFileIfPresent(services_, pathOf(slot));
     if (!text)
-        return;
-    const QStringList texts = fieldsFromSlotFileText(*text, fields_.size());
-    for (qsizetype i = 0; i < fields_.size(); ++i)
-        widgets::setBoxText(fields_[i], texts[i]);
+        return std::nullopt;
+    return fieldsFromSlotFileText(*text, fields_.size());
 }
 
 QString SnapshotSlots::pathOf(int slot) const

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QWidget;
 
 namespace os {
@@ -33,6 +35,7 @@ public:
 
 private:
     QString pathOf(int slot) const;
+    std::optional<QStringList> fieldTextsOf(int slot) const;
 
     os::Services &services_;
     QString dataFolder_;
