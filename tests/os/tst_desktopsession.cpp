@@ -1,6 +1,7 @@
 #include "os/inputmethod.h"
 #include "os/singleinstance.h"
 #include "os/windowsystem.h"
+#include "support/testsystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +76,7 @@ void DesktopSessionTest::inputMethodNotice()
                  + u"uim: it has no module for Qt 6. fcitx5 (with fcitx5-frontend-qt6) and ibus "
                    u"have one."_s);
     // The modules this Qt really has: Qt's own ibus module at least, on Debian.
-    QVERIFY(os::qtInputMethodModules().contains(u"ibus"_s));
+    QCOMPARE(os::qtInputMethodModules().contains(u"ibus"_s), hasInputMethodModules());
 }
 
 void DesktopSessionTest::oneCopyPerDataFolder()
@@ -84,22 +85,25 @@ void DesktopSessionTest::oneCopyPerDataFolder()
     QVERIFY(QDir(programs.path()).mkpath(u"one/Data"_s));
     QVERIFY(QDir(programs.path()).mkpath(u"two"_s));
     const QString one = programs.filePath(u"one/Data"_s);
-    // The same folder by another way: a link to its program folder.
-    QVERIFY(QFile::link(programs.filePath(u"one"_s), programs.filePath(u"link"_s)));
-    const QString linked = programs.filePath(u"link/Data"_s);
+    // The same folder by another way: a link to its program folder (where links are links).
+    QStringList sameFolder{one};
+    if (hasPosixFileNames()) {
+        QVERIFY(QFile::link(programs.filePath(u"one"_s), programs.filePath(u"link"_s)));
+        sameFolder.append(programs.filePath(u"link/Data"_s));
+    }
 
     auto running = std::make_unique<SingleInstance>(one);
     QSignalSpy frontWanted(running.get(), &SingleInstance::frontWanted);
     QCOMPARE(running->claim(), SingleInstance::Start::First);
 
     // A later start waits for the running copy's answer, so it runs beside this event loop.
-    for (const QString &folder : {one, linked}) {
+    for (const QString &folder : sameFolder) {
         auto later =
             std::async(std::launch::async, [folder] { return SingleInstance(folder).claim(); });
         QTRY_COMPARE(later.wait_for(std::chrono::seconds(0)), std::future_status::ready);
         QCOMPARE(later.get(), SingleInstance::Start::Handed);
     }
-    QCOMPARE(frontWanted.size(), 2);
+    QCOMPARE(frontWanted.size(), sameFolder.size());
 
     // Another Data folder, not made yet, has a copy of its own.
     SingleInstance other(programs.filePath(u"two/Data"_s));

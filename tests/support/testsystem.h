@@ -28,6 +28,10 @@ bool hasFonts();
 // links, as on Linux; on Windows they are one file, and a link is a shortcut (.lnk) file.
 bool hasPosixFileNames();
 
+// Whether Qt's input-method modules come with the Qt the test runs on, ibus at least, as
+// Debian's do; on Windows the system's own input method needs none.
+bool hasInputMethodModules();
+
 // Holds the file open as a program does that shares it with no one, until the holder goes: on
 // Windows every other open, rename or delete of it then fails with a sharing violation. Nothing
 // where the system has no such locks.

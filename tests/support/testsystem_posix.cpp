@@ -21,4 +21,6 @@ bool hasFonts() { return !QFontDatabase::families().isEmpty(); }
 
 bool hasPosixFileNames() { return true; }
 
+bool hasInputMethodModules() { return true; }
+
 std::shared_ptr<void> holdWithoutSharing(const QString &) { return nullptr; }

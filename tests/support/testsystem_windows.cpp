@@ -21,6 +21,8 @@ bool hasFonts() { return !QFontDatabase::families().isEmpty(); }
 
 bool hasPosixFileNames() { return false; }
 
+bool hasInputMethodModules() { return false; }
+
 std::shared_ptr<void> holdWithoutSharing(const QString &path)
 {
     const HANDLE file =
