@@ -80,6 +80,7 @@ std::optional<QByteArray> encodeWindows31j(QStringView text)
     // No character takes more than two bytes: sized once for the most, cut to what it took.
     QByteArray bytes(text.size() * 2, Qt::Uninitialized);
     auto *const begin = reinterpret_cast<unsigned char *>(bytes.data());
+    prepareToFill(begin, std::size_t(bytes.size()));
     unsigned char *out = begin;
     for (const char16_t unit : std::u16string_view(text.utf16(), std::size_t(text.size()))) {
         if (unit < 0x80) {
