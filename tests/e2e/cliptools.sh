@@ -15,11 +15,6 @@ clipboard_is_empty() {
 
 # Puts the bytes of a printf format on the clipboard, as another program would, and waits until
 # the clipboard holds them: xclip takes the clipboard a moment after it returns.
-put_on_clipboard() {
-    printf "$1" | xclip -selection clipboard -i
-    expect_clipboard "$1"
-}
-
 # The clipboard's formats as another program sees them, one a line.
 clipboard_targets() {
     xclip -o -selection clipboard -t TARGETS

@@ -255,6 +255,12 @@ hex_bytes() {
     od -An -tx1 | tr -s ' \n' ' '
 }
 
+# Puts the bytes of a printf format on the clipboard, as another program would.
+put_on_clipboard() {
+    printf "$1" | xclip -selection clipboard -i
+    expect_clipboard "$1"
+}
+
 # Compares a file with the bytes of a printf format.
 expect_file() {
     local path=$1 expected actual

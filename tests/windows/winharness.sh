@@ -33,8 +33,15 @@ start_quillo() {
     MAIN_WINDOW=$(wait_for_window "^${MAIN_TITLE}\$")
 }
 
-# Ends the program with its End button, and waits for it to be gone.
+# Ends the program with its End button, and waits for it to be gone. A window that Wine has just
+# shown again takes clicks only once it is back on the screen, a moment later: End is pressed
+# again until it takes.
 end_quillo() {
+    eventually press_end || fail "the program did not end"
+    APP_PID=
+}
+
+press_end() {
     click_control "$MAIN_WINDOW" 8490 1770 855 330   # End
-    wait_for_exit
+    PATIENCE=20 eventually program_ended
 }
