@@ -30,7 +30,7 @@ SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 # scripts/windows-qt.sh, Debian's Qt tools as its host tools, the icon's .ico maker, Wine to run the
 # tests, NSIS for the installer; the smoke run's X server and tools come with TEST_PACKAGES.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools
-    icoutils wine wine64 nsis unzip xz-utils)
+    icoutils wine wine64 nsis unzip xz-utils locales)
 
 # Says which stage starts, after how long since the script began: a long build shows it is alive.
 stage() {

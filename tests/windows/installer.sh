@@ -7,9 +7,11 @@
 source "$(dirname "$0")/winharness.sh"
 
 drive_c=$WINEPREFIX/drive_c
-"$WINE64" "$QUILLO_BINARY" /S >"$WORK/setup.log" 2>&1 || fail "setup ended with $?: $(cat "$WORK/setup.log")"
+run_wine "$QUILLO_BINARY" /S >"$WORK/setup.log" 2>&1 \
+    || fail "setup ended with $?: $(cat "$WORK/setup.log")"
 PROGRAM_FOLDER="$drive_c/Program Files/Quillo"
-[ -f "$PROGRAM_FOLDER/quillo.exe" ] || fail "nothing installed in $PROGRAM_FOLDER: $(ls "$drive_c/Program Files")"
+[ -f "$PROGRAM_FOLDER/quillo.exe" ] \
+    || fail "nothing installed in $PROGRAM_FOLDER: $(ls "$drive_c/Program Files")"
 start_menu_entry() { find "$drive_c" -path '*Start Menu/Programs/*' -name 'Quillo.lnk' | grep .; }
 entry=$(start_menu_entry) || fail "no Start-menu entry Quillo.lnk"
 
@@ -25,7 +27,7 @@ expect_data_file 1.txt '\x8e\x52\x93\x63\r\n'
 end_quillo
 
 # The uninstaller copies itself away and runs from there: what it removes goes a moment later.
-"$WINE64" "$PROGRAM_FOLDER/Uninstall.exe" /S >"$WORK/uninstall.log" 2>&1 \
+run_wine "$PROGRAM_FOLDER/Uninstall.exe" /S >"$WORK/uninstall.log" 2>&1 \
     || fail "the uninstaller ended with $?: $(cat "$WORK/uninstall.log")"
 eventually test ! -e "$PROGRAM_FOLDER/quillo.exe" || fail "quillo.exe is still installed"
 eventually test ! -e "$entry" || fail "the Start-menu entry is still there"

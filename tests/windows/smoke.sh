@@ -43,7 +43,7 @@ expect_file "$memo" '\x88\xea\x8d\x73\x96\xda'
 # and ends with 0; the first comes back from the task bar to the front.
 xdotool windowminimize --sync "$MAIN_WINDOW"
 eventually is_minimised "$MAIN_WINDOW" || fail "the main window was not minimised"
-(cd "$PROGRAM_FOLDER" && exec timeout 60 env WINEQT_QPA_PLATFORM=windows "$WINE64" ./quillo.exe \
+(cd "$PROGRAM_FOLDER" && WINEQT_QPA_PLATFORM=windows run_wine ./quillo.exe \
     >>"$WORK/second.log" 2>&1) || fail "the second start ended with status $?: $(cat "$WORK/second.log")"
 [ "$(xdotool search --name "^${MAIN_TITLE}\$")" = "$MAIN_WINDOW" ] \
     || fail "main windows after the second start: [$(xdotool search --name "^${MAIN_TITLE}\$")]"

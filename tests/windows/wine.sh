@@ -12,6 +12,8 @@ set -euo pipefail
 : "${WINE_PREFIX_DIR:?the Wine prefix folder}"
 export WINEPREFIX=$WINE_PREFIX_DIR WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+source "$(dirname "$0")/japanesewindows.sh"
+japanese_windows "$WINEPREFIX.locale"
 
 # The prefix, made once: by whichever test gets here first, the others waiting for it.
 if [ ! -f "$WINEPREFIX/.quillo-ready" ]; then
@@ -20,7 +22,7 @@ if [ ! -f "$WINEPREFIX/.quillo-ready" ]; then
     flock 9
     if [ ! -f "$WINEPREFIX/.quillo-ready" ]; then
         rm -rf "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
+        env "${JAPANESE_WINDOWS[@]}" wineboot -i >/dev/null 2>&1
         wineserver -w
         touch "$WINEPREFIX/.quillo-ready"
     fi
@@ -44,4 +46,4 @@ export WINEQT_QPA_PLATFORM=${WINEQT_QPA_PLATFORM:-offscreen}
 export WINEQT_FORCE_STDERR_LOGGING=1
 # Debian keeps the 64-bit loader out of PATH.
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
-exec "$wine64" "$@"
+exec env "${JAPANESE_WINDOWS[@]}" "$wine64" "$@"
