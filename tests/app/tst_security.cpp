@@ -112,7 +112,7 @@ void SecurityTest::dataIsOwnerOnlyAfterEveryWrite()
 // folder, a comment or a name the user typed is ever read by a shell.
 void SecurityTest::userTextNeverReachesAShell()
 {
-    if (!runsShellScripts())
+    if (!runsLinuxPrograms())
         QSKIP("The stand-in programs are shell scripts");
     QTemporaryDir scratch;
     const QString startedIn = QDir::currentPath();

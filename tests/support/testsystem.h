@@ -18,8 +18,9 @@ bool mayMountFileSystems();
 // by access-control lists and Qt reads every mode back as set).
 bool hasOwnerOnlyModes();
 
-// Whether stand-in programs can be shell scripts ("#!/bin/sh"), as on Linux; not on Windows.
-bool runsShellScripts();
+// Whether the test can run Linux programs: stand-ins that are shell scripts ("#!/bin/sh"), the
+// system's own tools, poppler's tools that read a printed PDF. Not on Windows.
+bool runsLinuxPrograms();
 
 // Whether the platform Qt runs on finds any font: offscreen Qt on Windows finds none.
 bool hasFonts();

@@ -15,7 +15,7 @@ bool mayMountFileSystems() { return geteuid() == 0; }
 
 bool hasOwnerOnlyModes() { return true; }
 
-bool runsShellScripts() { return true; }
+bool runsLinuxPrograms() { return true; }
 
 bool hasFonts() { return !QFontDatabase::families().isEmpty(); }
 

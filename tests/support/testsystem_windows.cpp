@@ -15,7 +15,7 @@ bool mayMountFileSystems() { return false; }
 
 bool hasOwnerOnlyModes() { return false; }
 
-bool runsShellScripts() { return false; }
+bool runsLinuxPrograms() { return false; }
 
 bool hasFonts() { return !QFontDatabase::families().isEmpty(); }
 
