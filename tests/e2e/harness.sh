@@ -121,6 +121,14 @@ answer_message_box() {
     wait_for_window_gone '^Quillo$'
 }
 
+# Answers the box that is showing with OK; another box may follow it at once.
+answer_box() {
+    local box
+    box=$(wait_for_window '^Quillo$')
+    xdotool windowactivate --sync "$box" key Return
+    wait_for_window_closed "$box"
+}
+
 # Puts the text on the clipboard, as another program would, and pastes it with Ctrl+V into the
 # control that has the focus. Characters outside the keyboard map (Japanese) go in this way:
 # xdotool types them through a keymap change that the program may see too late.
