@@ -3,6 +3,7 @@
 #include "store/auxmemoform.h"
 #include "support/filecontent.h"
 #include "support/testprogram.h"
+#include "support/testsystem.h"
 #include "widgets/textbox.h"
 
 #include <QClipboard>
@@ -245,11 +246,17 @@ void BadInputTest::everyReaderSurvivesAFileThatVanishesOrChanges()
         QDir().mkpath(program.dataFolder());
         const QString path = pathFor(program, reader);
         writeFile(path, "old");
-        program.files.beforeRead = [path](const QString &read) {
+        bool removed = false;
+        program.files.beforeRead = [path, &removed](const QString &read) {
             if (read == path)
-                QFile::remove(path);
+                removed = QFile::remove(path);
         };
         const std::optional<QString> text = reader.read(program);
+        // Windows lets no one remove a file that is open: a reader that holds it already (the
+        // drop) reads it as it was, changed or not.
+        QVERIFY2(removed || !hasPosixFileNames(), reader.name);
+        if (!removed)
+            continue;
         QVERIFY2(!text || text->isEmpty() || reader.file == u"inyo.txt"_s, reader.name);
         const bool quiet = QLatin1String(reader.name) == QLatin1String("FileIn");
         QVERIFY2(quiet == program.dialogs.shown.filter(u"を読み込めませんでした。"_s).isEmpty(),
@@ -271,6 +278,8 @@ void BadInputTest::everyReaderSurvivesAFileThatVanishesOrChanges()
 // ever nor runs out of memory.
 void BadInputTest::readersRefuseWhatIsNoFile()
 {
+    if (!runsLinuxPrograms())
+        QSKIP("the pipe and the device are Linux's mkfifo and /dev/zero");
     for (const Reader &reader : readers()) {
         for (const QString &what : {u"pipe"_s, u"device"_s}) {
             TestProgram program;

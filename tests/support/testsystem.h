@@ -22,7 +22,8 @@ bool hasOwnerOnlyModes();
 // system's own tools, poppler's tools that read a printed PDF. Not on Windows.
 bool runsLinuxPrograms();
 
-// Whether the platform Qt runs on finds any font: offscreen Qt on Windows finds none.
+// Whether the platform Qt runs on finds any font: offscreen Qt on Windows finds only those of the
+// folder QT_QPA_FONTDIR names.
 bool hasFonts();
 
 // Whether names that differ only in case are different files and QFile::link makes symbolic

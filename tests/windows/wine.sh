@@ -6,10 +6,12 @@
 # made once with `wineboot -i`; one `wineserver -p` is started with it and serves the whole run
 # (ctest otherwise waits forever on Wine's background services). End it with `wineserver -k`.
 # Qt's variables reach a Windows program only WINE-prefixed: the offscreen platform, logging to
-# standard error (a GUI program has no console), and the cross-built Qt's plugins.
+# standard error (a GUI program has no console), the cross-built Qt's plugins, and the fonts
+# folder of the offscreen platform.
 set -euo pipefail
 : "${QUILLO_QT_MINGW:?the cross-built Qt folder}"
 : "${WINE_PREFIX_DIR:?the Wine prefix folder}"
+: "${TEST_FONT_DIR:?the folder of the fonts for offscreen Qt}"
 export WINEPREFIX=$WINE_PREFIX_DIR WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 source "$(dirname "$0")/japanesewindows.sh"
@@ -43,6 +45,7 @@ mingw_runtime=$(to_windows /usr/x86_64-w64-mingw32/lib)
 export WINEPATH="$qt_bin;$gcc_runtime;$mingw_runtime"
 export WINEQT_PLUGIN_PATH=$(to_windows "$QUILLO_QT_MINGW/plugins")
 export WINEQT_QPA_PLATFORM=${WINEQT_QPA_PLATFORM:-offscreen}
+export WINEQT_QPA_FONTDIR=$(to_windows "$TEST_FONT_DIR")
 export WINEQT_FORCE_STDERR_LOGGING=1
 # Debian keeps the 64-bit loader out of PATH.
 wine64=$(command -v wine64 || echo /usr/lib/wine/wine64)
