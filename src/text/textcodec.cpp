@@ -1,5 +1,6 @@
 #include "text/textcodec.h"
 
+#include "text/likelytext.h"
 #include "text/windows31j.h"
 
 #include <QStringDecoder>
@@ -98,9 +99,11 @@ bool isNonAsciiUtf8(QByteArrayView bytes)
 
 QByteArray encodeText(QStringView text)
 {
-    // Windows-31J bytes that form UTF-8 too ("ﾃ｡" is C3 A1, "á" in UTF-8) would be read back as
-    // UTF-8: such a text goes to the UTF-8 rule as well, so that every file reads back as written.
-    if (std::optional<QByteArray> bytes = encodeWindows31j(text); bytes && !isNonAsciiUtf8(*bytes))
+    // Windows-31J bytes that form UTF-8 too ("ﾐｻ" is D0 BB, "л" in UTF-8) stay Windows-31J when
+    // the reading rule gives them back as they were; the rare rest goes to UTF-8 with its mark, so
+    // that every file reads back as written.
+    if (std::optional<QByteArray> bytes = encodeWindows31j(text);
+        bytes && (!isNonAsciiUtf8(*bytes) || !utf8IsLikelier(QString::fromUtf8(*bytes), text)))
         return *std::move(bytes);
     QByteArray bytes = utf8Bom.toByteArray();
     bytes += text.toUtf8();
@@ -112,9 +115,14 @@ QString decodeText(QByteArrayView bytes)
     // Only the first mark is the file's: a text that begins with U+FEFF keeps it.
     if (bytes.startsWith(utf8Bom))
         return decodeAfterBom(QStringConverter::Utf8, bytes, utf8Bom);
-    if (isNonAsciiUtf8(bytes))
+    if (!isNonAsciiUtf8(bytes))
+        return decodeWindows31j(bytes);
+    if (!isWindows31j(bytes))
         return QString::fromUtf8(bytes);
-    return decodeWindows31j(bytes);
+    // Well-formed both ways: the two readings are weighed.
+    QString utf8 = QString::fromUtf8(bytes);
+    QString windows31j = decodeWindows31j(bytes);
+    return utf8IsLikelier(utf8, windows31j) ? utf8 : windows31j;
 }
 
 QString decodeForeignText(QByteArrayView bytes)

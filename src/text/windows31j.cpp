@@ -75,6 +75,23 @@ QString decodeWindows31j(QByteArrayView bytes)
     return text;
 }
 
+bool isWindows31j(QByteArrayView bytes)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = in + bytes.size();
+    while (in != end) {
+        if (*in < 0x80) {
+            ++in;
+            continue;
+        }
+        const Decoded decoded = decodeAt(in, end);
+        if (decoded.character == QChar::ReplacementCharacter)
+            return false;
+        in += decoded.length;
+    }
+    return true;
+}
+
 std::optional<QByteArray> encodeWindows31j(QStringView text)
 {
     // No character takes more than two bytes: sized once for the most, cut to what it took.

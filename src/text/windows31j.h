@@ -21,6 +21,10 @@ namespace text {
 // byte after the lead byte is then read as the start of what follows.
 QString decodeWindows31j(QByteArrayView bytes);
 
+// Whether the bytes are Windows-31J through and through: every code one the code page defines,
+// so that decodeWindows31j gives no replacement character. Stops at the first byte that is not.
+bool isWindows31j(QByteArrayView bytes);
+
 // Nothing when the code page does not hold every character exactly: a character with no code, a
 // best fit that would read back as another character (U+301C, U+00A5, ...), any character
 // outside the Basic Multilingual Plane and any lone surrogate.
