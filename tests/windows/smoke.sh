@@ -4,9 +4,10 @@
 # makes its Data folder beside itself, saves what is pasted into Name in Windows-31J, Clip puts
 # Name on the clipboard that X programs read, O-put leaves the Comment on the desktop, a second
 # start from the same folder brings the first back to the front and ends, and the next start
-# reads the fields back, Windows-31J written on Linux among them.
+# reads the fields back, Windows-31J written on Linux among them, and the files of the old program.
 # usage: smoke.sh quillo-VERSION-windows-x86_64.zip
 source "$(dirname "$0")/winharness.sh"
+source "$(dirname "$0")/../e2e/oldprogramdata.sh"
 
 unzip -q "$QUILLO_BINARY" -d "$WORK/unpacked"
 PROGRAM_FOLDER=$(echo "$WORK"/unpacked/quillo-*-windows-x86_64)
@@ -63,5 +64,12 @@ expect_clipboard 'Taro 山田'
 click_control "$MAIN_WINDOW" 7650 1770 645 330       # Comment's Clip
 # The Comment keeps its last line break; Wine hands Windows' CR LF to X programs as LF.
 expect_clipboard '投稿する\nｱﾀﾞ ①\n'
+
+# A Data folder as the old program left it, half-width kana whose bytes are UTF-8 too in every
+# file, reads as written and is saved back byte for byte.
+end_quillo
+write_old_program_data "$DATA"
+start_quillo
+load_and_save_old_program_data
 end_quillo
 echo "windows smoke: passed"
