@@ -6,11 +6,13 @@
 #include "cliptools/quotemark.h"
 #include "html/preview.h"
 #include "os/datafolder.h"
+#include "os/dialogs.h"
 #include "os/filesystem.h"
 #include "os/services.h"
 #include "os/textfiles.h"
 #include "store/auxmemoform.h"
 #include "store/fieldgroup.h"
+#include "store/recovery.h"
 #include "store/snapshotslots.h"
 #include "widgets/fieldboxes.h"
 #include "widgets/textbox.h"
@@ -56,6 +58,7 @@ Form1::Form1(os::Services &services)
 {
     buildLayout();
     fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder_, fieldTable(*this));
+    recovery_ = std::make_unique<store::Recovery>(services_, dataFolder_);
     Text6->setFocus();
 
     place_.restore(*this);
@@ -69,6 +72,39 @@ void Form1::Form_Load()
     ensureDataFolder();
     services_.files.removeWriteLeftovers(dataFolder_, dataFileNames());
     fields_->load(false);
+    offerUnsavedText();
+    recovery_->watch(*fields_);
+}
+
+// What the last run did not save, offered when it differs from what the files gave: back into
+// its boxes (an aux memo window with such text opens with it), the files and the recovery file as
+// they are until the user saves; or, if the user does not want it, gone.
+void Form1::offerUnsavedText()
+{
+    std::vector<store::UnsavedField> unsaved = recovery_->found();
+    std::erase_if(unsaved, [this](const store::UnsavedField &field) {
+        return fields_->boxTextOf(field.fileName) == field.text;
+    });
+    if (unsaved.empty()
+        || !services_.dialogs.askYesNo(QStringLiteral(
+            "前回 Quillo が終了したとき、保存されていない内容がありました。\n元に戻しますか？"))) {
+        recovery_->remove();
+        return;
+    }
+    for (const store::UnsavedField &field : unsaved) {
+        if (fields_->restore(field))
+            continue;
+        const bool ofAux2 = AuxMemoForm::fileNamesOf(AuxMemoForm::Form4).contains(field.fileName);
+        openAuxMemo(ofAux2 ? form4 : form3, ofAux2 ? AuxMemoForm::Form4 : AuxMemoForm::Form3)
+            .fields()
+            .restore(field);
+    }
+}
+
+void Form1::endOfSession()
+{
+    sessionEnding_ = true;
+    recovery_->writeNow();
 }
 
 // Every file the program writes into the Data folder, each named by the code that writes it.
@@ -77,7 +113,7 @@ QStringList Form1::dataFileNames() const
     return fields_->fileNames() + AuxMemoForm::fileNamesOf(AuxMemoForm::Form3)
            + AuxMemoForm::fileNamesOf(AuxMemoForm::Form4) + store::SnapshotSlots::fileNames()
            + cliptools::quoteMarkFileNames() + html::previewFileNames()
-           + QStringList{windowPlaceFile};
+           + QStringList{windowPlaceFile, store::Recovery::fileName};
 }
 
 void Form1::ensureDataFolder()
@@ -138,6 +174,9 @@ void Form1::Command21_Click()
 void Form1::closeEvent(QCloseEvent *event)
 {
     place_.keep(*this);
+    // The user's choice to discard what was not saved, unless the session takes the program.
+    if (!sessionEnding_)
+        recovery_->discard();
     // Every other window goes with the main window, unsaved and unasked; hidden first, the main
     // window is no longer there for them to put back on top.
     hide();

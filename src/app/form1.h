@@ -26,6 +26,7 @@ struct Services;
 }
 namespace store {
 class FieldGroup;
+class Recovery;
 class SnapshotSlots;
 } // namespace store
 
@@ -45,6 +46,9 @@ public:
     void Form_Load();
 
     QString dataFolder() const { return dataFolder_; }
+    // The session is ending (logout, shutdown, restart for updates): what was not saved is kept
+    // for the next start, whatever closes the windows now.
+    void endOfSession();
     // The seven fields in the order of the field table: Name, Mail, ID, Password, Home Page,
     // Title, Comment.
     QList<QWidget *> fieldBoxes() const;
@@ -164,13 +168,16 @@ private:
     void buildLayout();
     void ensureDataFolder();
     QStringList dataFileNames() const;
-    void openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup);
+    AuxMemoForm &openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup);
+    void offerUnsavedText();
     store::SnapshotSlots snapshotSlots();
 
     os::Services &services_;
     QString dataFolder_;
     widgets::WindowPlace place_;
     std::unique_ptr<store::FieldGroup> fields_;
+    std::unique_ptr<store::Recovery> recovery_;
+    bool sessionEnding_ = false;
     std::unique_ptr<Form2> form2_;
     QString lastTextFile_; // what FileIn's Open dialog offers again
     QPointer<frmAbout> about_;

@@ -4,7 +4,9 @@
 
 #include "display/colourscheme.h"
 #include "store/auxmemoform.h"
+#include "store/fieldgroup.h"
 #include "store/form5.h"
+#include "store/recovery.h"
 #include "store/snapshotslots.h"
 
 #include <QLineEdit>
@@ -23,10 +25,19 @@ void Form1::Command40_Click() { snapshotSlots().load(6); }
 void Form1::Command41_Click() { snapshotSlots().load(7); }
 void Form1::Command42_Click() { snapshotSlots().load(8); }
 
-void Form1::openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup)
+// An aux memo window's unsaved fields are kept while it is open; closing it lets them go.
+AuxMemoForm &Form1::openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup)
 {
-    widgets::SecondaryWindow::open(window, *this, services_, setup, dataFolder_,
-                                   display::schemeToCopy(Text1, Text7));
+    const bool opening = !window;
+    AuxMemoForm &opened = widgets::SecondaryWindow::open(
+        window, *this, services_, setup, dataFolder_, display::schemeToCopy(Text1, Text7));
+    if (opening) {
+        store::FieldGroup &fields = opened.fields();
+        recovery_->watch(fields);
+        connect(&opened, &QObject::destroyed, recovery_.get(),
+                [this, &fields] { recovery_->forget(fields); });
+    }
+    return opened;
 }
 
 store::SnapshotSlots Form1::snapshotSlots() { return {services_, dataFolder_, fieldBoxes()}; }

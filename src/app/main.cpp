@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSessionManager>
 
 #include <cstdio>
 
@@ -95,5 +96,9 @@ int main(int argc, char *argv[])
     form.Form_Load();
     QObject::connect(&instance, &os::SingleInstance::frontWanted, &form,
                      [&form] { bringToFront(form); });
+    // The session manager of X11, and Windows with its end-of-session messages, ask here before
+    // the session ends.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager &) { form.endOfSession(); });
     return QApplication::exec();
 }

@@ -39,12 +39,13 @@ Qt::WindowFlags inSight()
     return {};
 }
 
-QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::Ok)
 {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, buttons, boxParent(),
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | inSight());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
+    box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -55,6 +56,12 @@ void MessageBoxDialogs::inform(const QString &text) { showMessage(text, QMessage
 bool MessageBoxDialogs::confirm(const QString &text)
 {
     return showMessage(text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool MessageBoxDialogs::askYesNo(const QString &text)
+{
+    return showMessage(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
 }
 
 QString MessageBoxDialogs::ask(const QString &prompt)

@@ -17,6 +17,9 @@ public:
     virtual void inform(const QString &text) = 0;
     // A question with OK and Cancel; true only for OK (Cancel, Escape and the close box are no).
     virtual bool confirm(const QString &text) = 0;
+    // A question with Yes, the default, and No; true only for Yes (No, Escape and the close box
+    // are no).
+    virtual bool askYesNo(const QString &text) = 0;
     // An input box with an empty default; Cancel gives the empty text, like an empty answer.
     virtual QString ask(const QString &prompt) = 0;
 };
@@ -27,6 +30,7 @@ class MessageBoxDialogs final : public Dialogs
 public:
     void inform(const QString &text) override;
     bool confirm(const QString &text) override;
+    bool askYesNo(const QString &text) override;
     QString ask(const QString &prompt) override;
 };
 

@@ -109,6 +109,15 @@ bool FileSystem::remove(const QString &path, QString *reason)
     return false;
 }
 
+bool FileSystem::rename(const QString &path, const QString &newPath, QString *reason)
+{
+    QFile file(path);
+    if ((!QFile::exists(newPath) || QFile::remove(newPath)) && file.rename(newPath))
+        return true;
+    *reason = file.errorString();
+    return false;
+}
+
 void FileSystem::removeWriteLeftovers(const QString &folder, const QStringList &fileNames)
 {
     const QDir dir(folder);

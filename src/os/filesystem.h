@@ -32,6 +32,8 @@ public:
     // Replaces (or creates) the file with exactly these bytes, then only its owner may read it.
     bool write(const QString &path, QByteArrayView bytes, QString *reason);
     bool remove(const QString &path, QString *reason);
+    // Gives the file another name in its folder, in place of any file of that name.
+    bool rename(const QString &path, const QString &newPath, QString *reason);
     // Removes what a write of one of these files, cut off by a crash, left in the folder.
     void removeWriteLeftovers(const QString &folder, const QStringList &fileNames);
 

@@ -51,6 +51,7 @@ public:
 
     // Out of the main window's way, the main window's colour scheme, the aux fields.
     void Form_Load();
+    store::FieldGroup &fields() { return *fields_; }
     // Save fields Ⅰ to Ⅶ.
     void Command1_Click();
     void Command2_Click();

@@ -6,6 +6,13 @@
 #include "widgets/textbox.h"
 
 #include <QDir>
+#include <QHash>
+
+namespace {
+
+std::size_t hashOf(QStringView text) { return qHash(text); }
+
+} // namespace
 
 namespace store {
 
@@ -13,6 +20,7 @@ FieldGroup::FieldGroup(os::Services &services, QString dataFolder, std::vector<F
     : services_(services)
     , dataFolder_(std::move(dataFolder))
     , fields_(std::move(fields))
+    , savedHashes_(fields_.size(), hashOf({}))
 {}
 
 void FieldGroup::save(int n)
@@ -24,13 +32,18 @@ void FieldGroup::save(int n)
 
 void FieldGroup::load(bool emptyEachFirst)
 {
-    for (const Field &loaded : fields_) {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const Field &loaded = fields_[i];
         if (emptyEachFirst)
             widgets::setBoxText(loaded.box, {});
         const auto text = os::readTextFileIfPresent(services_, pathOf(loaded));
-        if (!text)
+        if (!text) {
+            savedHashes_[i] = hashOf({});
             return;
-        widgets::setBoxText(loaded.box, fieldFromFileText(loaded.kind, *text));
+        }
+        const QString fieldText = fieldFromFileText(loaded.kind, *text);
+        savedHashes_[i] = hashOf(fieldText);
+        widgets::setBoxText(loaded.box, fieldText);
     }
 }
 
@@ -74,6 +87,54 @@ QStringList FieldGroup::fileNames() const
     return names;
 }
 
+QList<QWidget *> FieldGroup::boxes() const
+{
+    QList<QWidget *> boxes;
+    for (const Field &field : fields_)
+        boxes.append(field.box);
+    return boxes;
+}
+
+std::vector<FieldGroup::BoxState> FieldGroup::boxStates() const
+{
+    std::vector<BoxState> states;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        states.push_back({fields_[i].fileName, widgets::isMultiLineBox(fields_[i].box),
+                          widgets::rawBoxText(fields_[i].box), savedHashes_[i]});
+    return states;
+}
+
+std::vector<UnsavedField> FieldGroup::unsavedOf(std::vector<BoxState> states)
+{
+    std::vector<UnsavedField> unsaved;
+    for (BoxState &state : states) {
+        QString text = widgets::boxTextFromRaw(std::move(state.rawText), state.multiLine);
+        if (hashOf(text) != state.savedHash)
+            unsaved.push_back({std::move(state.fileName), std::move(text)});
+    }
+    return unsaved;
+}
+
+std::optional<QString> FieldGroup::boxTextOf(const QString &fileName) const
+{
+    for (const Field &field : fields_) {
+        if (field.fileName == fileName)
+            return widgets::boxText(field.box);
+    }
+    return std::nullopt;
+}
+
+bool FieldGroup::restore(const UnsavedField &unsaved)
+{
+    for (const Field &field : fields_) {
+        if (field.fileName == unsaved.fileName) {
+            widgets::setBoxText(field.box, unsaved.text);
+            return true;
+        }
+    }
+    return false;
+}
+
 QString FieldGroup::pathOf(const Field &field) const
 {
     return QDir(dataFolder_).filePath(field.fileName);
@@ -81,7 +142,12 @@ QString FieldGroup::pathOf(const Field &field) const
 
 bool FieldGroup::write(const Field &field, const QString &text)
 {
-    return os::writeTextFile(services_, pathOf(field), fieldFileText(field.kind, text));
+    if (!os::writeTextFile(services_, pathOf(field), fieldFileText(field.kind, text)))
+        return false;
+    savedHashes_[static_cast<std::size_t>(&field - fields_.data())] = hashOf(text);
+    if (onWritten_)
+        onWritten_();
+    return true;
 }
 
 } // namespace store

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "store/fieldfile.h"
+#include "store/unsavedfile.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -46,6 +49,27 @@ public:
 
     // The fields' files, in the fields' order.
     QStringList fileNames() const;
+    QList<QWidget *> boxes() const;
+    // The text of the field kept in that file; nothing when no field of the group is.
+    std::optional<QString> boxTextOf(const QString &fileName) const;
+
+    // Which fields' boxes hold other text than their files, as last loaded or written (a missing
+    // file holds the empty text), in two steps: the boxes as they stand, taken quickly on the
+    // user-interface thread, and the fields that differ, worked out from them on any thread.
+    struct BoxState
+    {
+        QString fileName;
+        bool multiLine;
+        QString rawText;
+        std::size_t savedHash;
+    };
+    std::vector<BoxState> boxStates() const;
+    static std::vector<UnsavedField> unsavedOf(std::vector<BoxState> states);
+    // Puts the text into the box of the field kept in that file, as if typed; the file stays as
+    // it is. False when no field of the group is kept there.
+    bool restore(const UnsavedField &field);
+    // Runs after each write of a field's file.
+    void onWritten(std::function<void()> handler) { onWritten_ = std::move(handler); }
 
 private:
     const Field &field(int n) const;
@@ -55,6 +79,10 @@ private:
     os::Services &services_;
     QString dataFolder_;
     std::vector<Field> fields_;
+    // For each field, a hash of the text its file gives the box: a copy of a large Comment would
+    // cost its size again.
+    std::vector<std::size_t> savedHashes_;
+    std::function<void()> onWritten_;
 };
 
 } // namespace store

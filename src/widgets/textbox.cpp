@@ -103,13 +103,21 @@ QPlainTextEdit *makeMultiLineBox(QWidget *parent)
     return box;
 }
 
-QString boxText(const QWidget *box)
+QString boxText(const QWidget *box) { return boxTextFromRaw(rawBoxText(box), isMultiLineBox(box)); }
+
+bool isMultiLineBox(const QWidget *box) { return qobject_cast<const QPlainTextEdit *>(box); }
+
+QString rawBoxText(const QWidget *box)
 {
-    if (const auto *multiLine = qobject_cast<const QPlainTextEdit *>(box)) {
-        // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
-        return withCrLfBreaks(multiLine->document()->toRawText());
-    }
+    // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
+    if (const auto *multiLine = qobject_cast<const QPlainTextEdit *>(box))
+        return multiLine->document()->toRawText();
     return qobject_cast<const QLineEdit *>(box)->text();
+}
+
+QString boxTextFromRaw(QString raw, bool multiLineBox)
+{
+    return multiLineBox ? withCrLfBreaks(std::move(raw)) : raw;
 }
 
 void setBoxText(QWidget *box, const QString &text)

@@ -18,6 +18,11 @@ QLineEdit *makeSingleLineBox(QWidget *parent);
 QPlainTextEdit *makeMultiLineBox(QWidget *parent);
 
 QString boxText(const QWidget *box);
+// The same in two steps: the first, quick, takes the text as the box keeps it and must run on
+// the user-interface thread; the second, over the whole text, may run on any thread.
+QString rawBoxText(const QWidget *box);
+QString boxTextFromRaw(QString raw, bool multiLineBox);
+bool isMultiLineBox(const QWidget *box);
 void setBoxText(QWidget *box, const QString &text);
 void selectWholeText(QWidget *box);
 

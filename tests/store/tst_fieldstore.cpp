@@ -1,6 +1,9 @@
 #include "app/form1.h"
+#include "store/auxmemoform.h"
+#include "store/unsavedfile.h"
 #include "support/fieldprobe.h"
 #include "support/testprogram.h"
+#include "text/textcodec.h"
 #include "widgets/textbox.h"
 
 #include <QDir>
@@ -40,6 +43,9 @@ private slots:
     void failedSaveKeepsFileAndSaysWhy();
     void allSaveStopsAtFirstFailure();
     void unreadableFileIsReported();
+    void recoveryFileIsWholeOrNothing();
+    void unsavedTextIsKeptUntilSavedOrEnded();
+    void nextStartOffersUnsavedText();
 };
 
 void FieldStoreTest::saveButtonsWriteFieldFormat()
@@ -294,6 +300,117 @@ void FieldStoreTest::unreadableFileIsReported()
     QCOMPARE(program.dialogs.shown.size(), 1);
     QVERIFY(program.dialogs.shown.first().startsWith(u"ファイル「"_s));
     QVERIFY(program.dialogs.shown.first().contains(u"」を読み込めませんでした。"_s));
+}
+
+// Any text comes back exactly; a file cut off anywhere, or with anything added, gives nothing.
+void FieldStoreTest::recoveryFileIsWholeOrNothing()
+{
+    using store::UnsavedField;
+    const std::vector<UnsavedField> fields{{u"1.txt"_s, u"山田"_s},
+                                           {u"6.txt"_s, QString()},
+                                           {u"7.txt"_s, u"a\r\nend\r\n7.txt 3\r\n"_s}};
+    const QString text = store::unsavedFileText(fields);
+    QCOMPARE(store::parseUnsavedFileText(text), fields);
+    QCOMPARE(store::parseUnsavedFileText(store::unsavedFileText({})), std::vector<UnsavedField>());
+    for (qsizetype size = 0; size < text.size(); ++size)
+        QVERIFY2(!store::parseUnsavedFileText(QStringView(text).first(size)),
+                 qPrintable(text.first(size)));
+    QVERIFY(!store::parseUnsavedFileText(text + u'x'));
+}
+
+namespace {
+
+std::vector<store::UnsavedField> recoveryFileOf(TestProgram &program)
+{
+    return store::parseUnsavedFileText(text::decodeText(program.readData("unsaved.txt")))
+        .value_or(std::vector<store::UnsavedField>{{u"unreadable"_s, {}}});
+}
+
+QStringList fileNamesIn(const std::vector<store::UnsavedField> &fields)
+{
+    QStringList names;
+    for (const auto &field : fields)
+        names << field.fileName;
+    return names;
+}
+
+} // namespace
+
+// The recovery file follows the boxes a moment after each change, holds only fields that differ
+// from their files, and goes when nothing differs any more or the program ends.
+void FieldStoreTest::unsavedTextIsKeptUntilSavedOrEnded()
+{
+    TestProgram program;
+    program.writeData("1.txt", "Taro\r\n");
+    Form1 &form = program.start();
+    form.Text1->setText(u"Taro"_s);
+    form.Text7->setPlainText(u"下書き\n二行目"_s);
+    QTRY_COMPARE(recoveryFileOf(program),
+                 (std::vector<store::UnsavedField>{{u"7.txt"_s, u"下書き\r\n二行目"_s}}));
+    form.Text1->setText(u"Taro 山田"_s);
+    form.Command25_Click(); // Aux
+    form.form3->Text1->setText(u"memo"_s);
+    QTRY_COMPARE(fileNamesIn(recoveryFileOf(program)), QStringList({"1.txt", "7.txt", "11.txt"}));
+    form.form3->Command17_Click(); // its End: its text goes with it
+    QTRY_COMPARE(fileNamesIn(recoveryFileOf(program)), QStringList({"1.txt", "7.txt"}));
+    form.Command1_Click();
+    QTRY_COMPARE(fileNamesIn(recoveryFileOf(program)), QStringList({"7.txt"}));
+    form.Command7_Click();
+    QTRY_COMPARE(program.readData("unsaved.txt"), QByteArray("<missing>"));
+
+    form.Text7->setPlainText(u"more"_s);
+    QTRY_COMPARE(fileNamesIn(recoveryFileOf(program)), QStringList({"7.txt"}));
+    form.Command21_Click(); // End
+    QCOMPARE(program.readData("unsaved.txt"), QByteArray("<missing>"));
+    QCOMPARE(program.readData("7.txt"),
+             QByteArray("\x89\xba\x8f\x91\x82\xab\r\n\x93\xf1\x8d\x73\x96\xda"));
+}
+
+// Yes puts the texts back (an aux memo window opens with its own) and leaves every file as it
+// was; No removes the recovery file; a file that is not whole is put aside with a message.
+void FieldStoreTest::nextStartOffersUnsavedText()
+{
+    const QString question =
+        u"前回 Quillo が終了したとき、保存されていない内容がありました。\n元に戻しますか？"_s;
+    const QByteArray recovery = text::encodeText(store::unsavedFileText(
+        {{u"1.txt"_s, u"Taro"_s}, {u"7.txt"_s, u"下書き"_s}, {u"12.txt"_s, u"aux"_s}}));
+    for (const bool yes : {true, false}) {
+        TestProgram program;
+        program.writeData("1.txt", "Taro\r\n");
+        program.writeData("unsaved.txt", recovery);
+        program.dialogs.confirmations = {yes};
+        Form1 &form = program.start();
+        QCOMPARE(program.dialogs.shown, QStringList{question});
+        QCOMPARE(form.Text1->text(), u"Taro"_s);
+        QCOMPARE(form.Text7->toPlainText(), yes ? u"下書き"_s : QString());
+        QCOMPARE(bool(form.form3), yes);
+        if (yes)
+            QCOMPARE(form.form3->Text2->text(), u"aux"_s);
+        QCOMPARE(program.readData("unsaved.txt"), yes ? recovery : QByteArray("<missing>"));
+        QCOMPARE(program.readData("7.txt"), QByteArray("<missing>"));
+    }
+
+    // Nothing that differs from the files: nothing is asked, and the file goes.
+    TestProgram same;
+    same.writeData("1.txt", "Taro\r\n");
+    same.writeData("unsaved.txt",
+                   text::encodeText(store::unsavedFileText({{u"1.txt"_s, u"Taro"_s}})));
+    same.start();
+    QCOMPARE(same.dialogs.shown, QStringList());
+    QCOMPARE(same.readData("unsaved.txt"), QByteArray("<missing>"));
+
+    TestProgram broken;
+    broken.writeData("unsaved.txt", recovery.first(recovery.size() / 2));
+    broken.start();
+    QCOMPARE(
+        broken.dialogs.shown,
+        QStringList{u"前回保存されなかった内容を記録したファイル「%1」を読めませんでした。\n理由: "
+                    u"ファイルが壊れています。\nファイルは「%2」に名前を変えて残しました。"_s.arg(
+                        QDir::toNativeSeparators(broken.dataPath("unsaved.txt")),
+                        QDir::toNativeSeparators(broken.dataPath("unsaved-unreadable.txt")))});
+    QCOMPARE(broken.readData("unsaved.txt"), QByteArray("<missing>"));
+    QCOMPARE(broken.readData("unsaved-unreadable.txt"), recovery.first(recovery.size() / 2));
+    QCOMPARE(broken.form().Text7->toPlainText(), QString());
 }
 
 QTEST_MAIN(FieldStoreTest)

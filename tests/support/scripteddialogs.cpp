@@ -8,6 +8,8 @@ bool ScriptedDialogs::confirm(const QString &text)
     return !confirmations.isEmpty() && confirmations.takeFirst();
 }
 
+bool ScriptedDialogs::askYesNo(const QString &text) { return confirm(text); }
+
 QString ScriptedDialogs::ask(const QString &prompt)
 {
     show(prompt);

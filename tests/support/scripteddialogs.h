@@ -15,6 +15,7 @@ class ScriptedDialogs final : public os::Dialogs
 public:
     void inform(const QString &text) override;
     bool confirm(const QString &text) override;
+    bool askYesNo(const QString &text) override; // answered from confirmations, as confirm is
     QString ask(const QString &prompt) override;
 
     QStringList shown;
