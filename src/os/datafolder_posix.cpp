@@ -1,5 +1,6 @@
 #include "os/datafolder_system.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace os {
@@ -7,6 +8,12 @@ namespace os {
 QString userDataRoot()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString userRuntimeFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
 } // namespace os

@@ -8,4 +8,9 @@ namespace os {
 // $XDG_DATA_HOME (by default ~/.local/share) on Linux, %APPDATA% (the roaming one) on Windows.
 QString userDataRoot();
 
+// The user's private folder for what lives only while the program runs (the one-copy lock and
+// its socket): $XDG_RUNTIME_DIR on Linux, the program's folder in the local application data
+// (%LOCALAPPDATA%\Quillo) on Windows, out of sight and not roaming.
+QString userRuntimeFolder();
+
 } // namespace os

@@ -14,4 +14,14 @@ QString userDataRoot()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
 }
 
+QString userRuntimeFolder()
+{
+    const QString localAppData = qEnvironmentVariable("LOCALAPPDATA");
+    const QString root =
+        localAppData.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            : QDir::cleanPath(QDir::fromNativeSeparators(localAppData));
+    return root + QStringLiteral("/Quillo");
+}
+
 } // namespace os

@@ -1,11 +1,12 @@
 #include "os/singleinstance.h"
 
+#include "os/datafolder_system.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
 using namespace Qt::StringLiterals;
@@ -32,9 +33,8 @@ QString canonicalPath(const QString &folder)
 // In the user's private runtime folder, named after the Data folder.
 QString endpointFor(const QString &dataFolder)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    const QString folder = userRuntimeFolder();
+    QDir().mkpath(folder);
     const QByteArray hash =
         QCryptographicHash::hash(canonicalPath(dataFolder).toUtf8(), QCryptographicHash::Sha256);
     return folder + u"/quillo-"_s + QString::fromLatin1(hash.toHex().left(32));
@@ -61,7 +61,14 @@ SingleInstance::SingleInstance(const QString &dataFolder, QObject *parent)
 
 SingleInstance::Start SingleInstance::claim()
 {
-    if (lock_.tryLock(0)) {
+    // QLockFile takes a lock for stale only when no process has the number written in it; but
+    // Windows and Wine hand the numbers of ended processes out again, after a restart often to
+    // the starting copy itself, and a process whose name cannot be read counts as the one that
+    // took the lock. A lock file that no running copy holds open can be removed; the file of a
+    // running copy cannot (its copy holds it open, or a lock on it).
+    if (lock_.tryLock(0)
+        || (lock_.error() == QLockFile::LockFailedError && lock_.removeStaleLockFile()
+            && lock_.tryLock(0))) {
         listen();
         return Start::First;
     }
