@@ -293,6 +293,22 @@ clipboard_bytes_are() {
     [ "$(xclip -o -selection clipboard 2>/dev/null | hex_bytes)" = "$1" ]
 }
 
+# Types after the texts of Name and the Comment and waits until the recovery file holds what was
+# typed into the Comment (in Windows-31J, which holds all the tests type).
+type_unsaved() {
+    click_control "$MAIN_WINDOW" 825 105 2565 330        # Name
+    xdotool key End
+    paste_text "$1"
+    click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
+    xdotool key ctrl+End
+    paste_text "$2"
+    eventually recovery_holds "$2" || fail "the recovery file did not take what was typed"
+}
+
+recovery_holds() {
+    iconv -f CP932 -t UTF-8 "$DATA/unsaved.txt" 2>/dev/null | grep -qF "$1"
+}
+
 program_ended() {
     ! kill -0 "$APP_PID" 2>/dev/null
 }
