@@ -4,6 +4,7 @@
 // process of its own (this executable again, with --case), so that one's peak memory does not
 // hide another's.
 
+#include "keystrokecase.h"
 #include "pathcases.h"
 #include "report.h"
 #include "startupcase.h"
@@ -23,8 +24,10 @@ int main(int argc, char *argv[])
     const QString executable = arguments.takeFirst();
     if (arguments.size() == 3 && arguments[0] == u"--case") {
         const qsizetype megabytes = arguments[2].toLongLong();
-        return runPathCase(arguments[1], megabytes) || runStartupCase(arguments[1], megabytes) ? 0
-                                                                                               : 2;
+        return runPathCase(arguments[1], megabytes) || runStartupCase(arguments[1], megabytes)
+                       || runKeystrokeCase(arguments[1], megabytes)
+                   ? 0
+                   : 2;
     }
     return runReport(executable, arguments);
 }

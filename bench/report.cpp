@@ -16,6 +16,7 @@ struct Plan
     QString name;
     QList<qsizetype> megabytes; // the largest two give the scaling
     double ratioTarget;
+    const char *unit = "MB";
 };
 
 // What one case process printed (see runPaired).
@@ -54,6 +55,7 @@ QList<Plan> plans(const QList<qsizetype> &sizes)
     for (const QString &name : pathCaseNames())
         all.append({name, sizes, ratioTarget(name)});
     all.append({u"startup"_s, {10, 50}, 1.5});
+    all.append({u"keystroke"_s, {10, 1024}, 1.1, "KB"});
     return all;
 }
 
@@ -89,8 +91,8 @@ QString verdict(const Plan &plan, const Result &result)
 
 void printRow(const Plan &plan, const Result &result)
 {
-    std::printf("%-18s %4lld MB %8.3f s %7.1f %6.2f %8.3f s %7.1f %6.2f %6.2f",
-                qPrintable(plan.name), static_cast<long long>(result.megabytes),
+    std::printf("%-18s %4lld %s %8.3f s %7.1f %6.2f %8.3f s %7.1f %6.2f %6.2f",
+                qPrintable(plan.name), static_cast<long long>(result.megabytes), plan.unit,
                 result.programSeconds, result.megabytes / result.programSeconds,
                 result.programCopies, result.baselineSeconds,
                 result.megabytes / result.baselineSeconds, result.baselineCopies,
@@ -110,9 +112,9 @@ void printScaling(const Plan &plan, const QMap<qsizetype, Result> &results)
     const double growth = large.programSeconds / middle.programSeconds;
     const double baselineGrowth = large.baselineSeconds / middle.baselineSeconds;
     const double limit = scalingSlack * baselineGrowth;
-    std::printf("%-18s %lld MB / %lld MB: %.2fx the time (at most %.2fx) %s, baseline %.2fx\n",
-                qPrintable(plan.name), static_cast<long long>(large.megabytes),
-                static_cast<long long>(middle.megabytes), growth, limit,
+    std::printf("%-18s %lld %s / %lld %s: %.2fx the time (at most %.2fx) %s, baseline %.2fx\n",
+                qPrintable(plan.name), static_cast<long long>(large.megabytes), plan.unit,
+                static_cast<long long>(middle.megabytes), plan.unit, growth, limit,
                 growth <= limit ? "ok" : "MISS", baselineGrowth);
 }
 
