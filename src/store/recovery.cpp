@@ -92,8 +92,7 @@ void Recovery::write()
             unsaved.empty()
                 ? !services_.files.exists(path) || services_.files.remove(path, &reason)
                 : services_.files.write(path, text::encodeText(unsavedFileText(unsaved)), &reason);
-        if (!done)
-            QMetaObject::invokeMethod(this, [this, reason] { reportOnce(reason); });
+        QMetaObject::invokeMethod(this, [this, done, reason] { written(done, reason); });
     });
 }
 
@@ -142,11 +141,17 @@ void Recovery::remove()
 
 QString Recovery::path() const { return QDir(dataFolder_).filePath(fileName); }
 
-void Recovery::reportOnce(const QString &reason)
+// On Windows another program that has the file open for a moment (a virus scanner, an indexer)
+// keeps it from being replaced or removed: a failure is tried again after the pause, and told
+// once, when it happens again.
+void Recovery::written(bool done, const QString &reason)
 {
-    if (std::exchange(reported_, true))
+    failuresInRow_ = done ? 0 : failuresInRow_ + 1;
+    if (done)
         return;
-    os::reportFileFailure(services_, os::FileFailure::NotSaved, path(), reason);
+    writeSoon();
+    if (failuresInRow_ >= 2 && !std::exchange(reported_, true))
+        os::reportFileFailure(services_, os::FileFailure::NotSaved, path(), reason);
 }
 
 } // namespace store

@@ -53,7 +53,7 @@ private:
     void writeAfterPause();
     void write();
     QString path() const;
-    void reportOnce(const QString &reason);
+    void written(bool done, const QString &reason);
 
     os::Services &services_;
     const QString dataFolder_;
@@ -62,6 +62,7 @@ private:
     QElapsedTimer sinceChange_;
     QThreadPool writer_; // one thread, so that the writes land in order
     bool discarded_ = false;
+    int failuresInRow_ = 0;
     bool reported_ = false;
 };
 

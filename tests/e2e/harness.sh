@@ -269,13 +269,19 @@ put_on_clipboard() {
     expect_clipboard "$1"
 }
 
-# Compares a file with the bytes of a printf format.
+# Compares a file with the bytes of a printf format. A command may write it a moment after its
+# box has gone (the slot chooser's question comes before the write): it gets that moment.
 expect_file() {
-    local path=$1 expected actual
+    local path=$1 expected
     expected=$(printf "$2" | hex_bytes)
-    [ -f "$path" ] || fail "$path is missing"
-    actual=$(hex_bytes <"$path")
-    [ "$actual" = "$expected" ] || fail "$path holds [$actual], expected [$expected]"
+    eventually file_bytes_are "$path" "$expected" || {
+        [ -f "$path" ] || fail "$path is missing"
+        fail "$path holds [$(hex_bytes <"$path")], expected [$expected]"
+    }
+}
+
+file_bytes_are() {
+    [ -f "$1" ] && [ "$(hex_bytes <"$1")" = "$2" ]
 }
 
 # Compares a file of the Data folder with the bytes of a printf format.

@@ -362,6 +362,16 @@ void FieldStoreTest::unsavedTextIsKeptUntilSavedOrEnded()
     QTRY_COMPARE(fileNamesIn(recoveryFileOf(program)), QStringList({"7.txt"}));
     form.Command21_Click(); // End
     QCOMPARE(program.readData("unsaved.txt"), QByteArray("<missing>"));
+
+    // A write that fails is tried again after the pause, and told once when it fails again.
+    TestProgram failing;
+    failing.files.failAt = FaultyFileSystem::Step::Rename;
+    failing.files.failOnlyFor = u"unsaved.txt"_s;
+    failing.start().Text7->setPlainText(u"x"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(failing.dialogs.shown.size(), 1, 5000);
+    QVERIFY(
+        failing.dialogs.shown.first().startsWith(u"ファイル「%1」に保存できませんでした。"_s.arg(
+            QDir::toNativeSeparators(failing.dataPath("unsaved.txt")))));
     QCOMPARE(program.readData("7.txt"),
              QByteArray("\x89\xba\x8f\x91\x82\xab\r\n\x93\xf1\x8d\x73\x96\xda"));
 }
