@@ -317,7 +317,8 @@ void SnapshotSlotsTest::filesOtherEditorsSaved()
     saveSlot(program, 1);
     QCOMPARE(
         program.readData("save1.txt"),
-        QByteArray("\x96\xbc\x91\x4f\r\nm\r\ni\r\np\r\nh\r\n\x8c\x8f\x96\xbc\r\n\x96\x7b\x95\xb6\r\n"));
+        QByteArray(
+            "\x96\xbc\x91\x4f\r\nm\r\ni\r\np\r\nh\r\n\x8c\x8f\x96\xbc\r\n\x96\x7b\x95\xb6\r\n"));
 }
 
 QTEST_MAIN(SnapshotSlotsTest)
