@@ -49,7 +49,7 @@ expect_clipboard '投稿'
 type_and_kill '' 'は捨てる'
 start_asked
 answer_message_box Escape                             # No
-[ ! -e "$DATA/unsaved.txt" ] || fail "No left the recovery file"
+eventually test ! -e "$DATA/unsaved.txt" || fail "No left the recovery file"
 click_control "$MAIN_WINDOW" 7650 1770 645 330        # Comment's Clip
 expect_clipboard '投稿'
 click_control "$MAIN_WINDOW" 8490 1770 855 330        # End
