@@ -72,10 +72,19 @@ void KilledSaveTest::killedSaveLeavesOldOrNewComment()
         } else {
             QCOMPARE(saved, old);
         }
+        // The start takes a suffix of one case for a copy the user named so (backup, BACKUP) and
+        // keeps it; the six random letters of a save's temporary file come out so one time in 32.
+        QStringList expected{u"1.txt"_s, u"2.txt"_s, u"3.txt"_s, u"4.txt"_s,
+                             u"5.txt"_s, u"6.txt"_s, u"7.txt"_s};
+        for (const QString &name : dataFiles(program)) {
+            const QString suffix = name.mid(6);
+            if (name.startsWith(u"7.txt.")
+                && (suffix == suffix.toUpper() || suffix == suffix.toLower()))
+                expected.append(name);
+        }
         Form1 &form = program.start();
         // Joined, so that a failure names what else is there.
-        QCOMPARE(dataFiles(program).join(u", "),
-                 u"1.txt, 2.txt, 3.txt, 4.txt, 5.txt, 6.txt, 7.txt"_s);
+        QCOMPARE(dataFiles(program).join(u", "), expected.join(u", "));
         QCOMPARE(widgets::boxText(form.Text7).size(),
                  stopAt == u"nowhere"_s ? qsizetype(commentLines) * 80 : old.size());
     }
