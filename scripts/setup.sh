@@ -28,9 +28,10 @@ TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-ut
 SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build: MinGW-w64 (posix threads) and Ninja for the cross build against the Qt of
 # scripts/windows-qt.sh, Debian's Qt tools as its host tools, the icon's .ico maker, Wine to run the
-# tests, NSIS for the installer; the smoke run's X server and tools come with TEST_PACKAGES.
+# tests, NSIS for the installer, osslsigncode to sign it (and openssl for the test's certificate);
+# the smoke run's X server and tools come with TEST_PACKAGES.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools
-    icoutils wine wine64 nsis unzip xz-utils locales)
+    icoutils wine wine64 nsis osslsigncode openssl unzip xz-utils locales)
 
 # Says which stage starts, after how long since the script began: a long build shows it is alive.
 stage() {
