@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Windows program for real, under Wine on the windows platform in an X server of the test's own:
-# unpacked from its zip into a temporary folder, with a Wine prefix of its own. It starts on top and
-# makes its Data folder beside itself, saves what is pasted into Name in Windows-31J, Clip puts
-# Name on the clipboard that X programs read, O-put leaves the Comment on the desktop, a second
-# start from the same folder brings the first back to the front and ends, and the next start
-# reads the fields back, Windows-31J written on Linux among them, and the files of the old program.
+# unpacked from its zip into a temporary folder, with a Wine prefix of its own, its binaries
+# stripped. It starts on top and makes its Data folder beside itself, saves what is pasted into
+# Name in Windows-31J, Clip puts Name on the clipboard that X programs read, O-put leaves the
+# Comment on the desktop, a second start from the same folder brings the first back to the front
+# and ends, and the next start reads the fields back, Windows-31J written on Linux among them, and
+# the files of the old program.
 # usage: smoke.sh quillo-VERSION-windows-x86_64.zip
 source "$(dirname "$0")/winharness.sh"
 source "$(dirname "$0")/../e2e/oldprogramdata.sh"
@@ -14,6 +15,12 @@ PROGRAM_FOLDER=$(echo "$WORK"/unpacked/quillo-*-windows-x86_64)
 DATA=$PROGRAM_FOLDER/Data
 [ -f "$PROGRAM_FOLDER/quillo.exe" ] || fail "the zip holds no quillo-*/quillo.exe"
 [ ! -e "$DATA" ] || fail "the zip holds a Data folder"
+# Every program and DLL comes stripped, naming the file of its debugging information.
+while IFS= read -r -d '' binary; do
+    sections=$(x86_64-w64-mingw32-objdump -h "$binary")
+    ! grep -q ' [.]debug_' <<<"$sections" && grep -q ' [.]gnu_debuglink ' <<<"$sections" \
+        || fail "${binary#"$PROGRAM_FOLDER"/} is not stripped with a debug link"
+done < <(find "$PROGRAM_FOLDER" \( -name '*.exe' -o -name '*.dll' \) -print0)
 
 start_quillo
 eventually test -d "$DATA" || fail "the Data folder was not made beside quillo.exe"
