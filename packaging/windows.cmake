@@ -97,7 +97,7 @@ list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/nsis)
 set(QUILLO_INSTALLER_LANGUAGE Japanese CACHE STRING
     "The language of the setup program: the name of an NSIS language file, such as English")
 set(CPACK_QUILLO_INSTALLER_LANGUAGE ${QUILLO_INSTALLER_LANGUAGE})
-set(CPACK_QUILLO_SIGN_COMMAND "bash \"${CMAKE_CURRENT_SOURCE_DIR}/windows-sign.sh\"")
+set(CPACK_QUILLO_SIGN_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows-sign.sh)
 # A 64-bit setup program for a 64-bit program: it installs into the 64-bit Program Files and runs
 # wherever the program does (NSIS makes 32-bit ones unless told).
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
@@ -107,11 +107,12 @@ set(CPACK_NSIS_PACKAGE_NAME Quillo)
 set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
 set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/icon/quillo.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/icon/quillo.ico)
-# The setup program's name says what it is; the zip keeps the plain one.
+# The setup program's name says what it is; the zip keeps the plain one (and its top folder).
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/cpack-windows-names.cmake)
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/cpack-windows-names.cmake CONTENT [[
 if(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 endif()
 ]])
 
