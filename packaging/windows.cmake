@@ -35,9 +35,10 @@ function(install_stripped name source destination)
 endfunction()
 
 install_stripped(quillo.exe $<TARGET_FILE:quillo> .)
-# quillo.exe is signed as it is installed, when a certificate is given.
-set(sign_command bash ${CMAKE_CURRENT_SOURCE_DIR}/windows-sign.sh)
-install(CODE "execute_process(COMMAND ${sign_command} \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/quillo.exe\"
+# quillo.exe is signed as it is installed, when a certificate is given; makensis signs the setup
+# program and its uninstaller with the same script.
+set(sign_script ${CMAKE_CURRENT_SOURCE_DIR}/windows-sign.sh)
+install(CODE "execute_process(COMMAND bash ${sign_script} \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/quillo.exe\"
                               COMMAND_ERROR_IS_FATAL ANY)")
 foreach(module Core Gui Widgets PrintSupport Network)
     install_stripped(Qt6${module}.dll ${qt_prefix}/bin/Qt6${module}.dll .)
@@ -97,7 +98,7 @@ list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/nsis)
 set(QUILLO_INSTALLER_LANGUAGE Japanese CACHE STRING
     "The language of the setup program: the name of an NSIS language file, such as English")
 set(CPACK_QUILLO_INSTALLER_LANGUAGE ${QUILLO_INSTALLER_LANGUAGE})
-set(CPACK_QUILLO_SIGN_SCRIPT ${CMAKE_CURRENT_SOURCE_DIR}/windows-sign.sh)
+set(CPACK_QUILLO_SIGN_SCRIPT ${sign_script})
 # A 64-bit setup program for a 64-bit program: it installs into the 64-bit Program Files and runs
 # wherever the program does (NSIS makes 32-bit ones unless told).
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
