@@ -8,9 +8,16 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-/var/tmp/quillo-qt-mingw}
 mkdir -p "$work" && cd "$work"
 
-# apt-get source needs a deb-src line for bookworm's main section.
+# apt-get source needs a deb-src entry for bookworm's main section. It names the archive's key as
+# Debian's own entry does: apt refuses two entries of one address with different keys.
 if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    echo "deb-src http://deb.debian.org/debian bookworm main" >/etc/apt/sources.list.d/quillo-deb-src.list
+    cat >/etc/apt/sources.list.d/quillo-deb-src.sources <<'SOURCES'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SOURCES
     apt-get update -qq
 fi
 apt-get install -y -qq --no-install-recommends g++-mingw-w64-x86-64-posix mingw-w64-tools \
