@@ -21,10 +21,11 @@ expect_signed() {
 UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 registry() { run_wine reg query "$@" 2>/dev/null | tr -d '\r'; }
 entry_value() { registry "$UNINSTALL_KEY\\Quillo" /v "$1" | awk -v name="$1" '$1 == name { print $3 }'; }
+apps_entries() { registry "$UNINSTALL_KEY" /s | grep -c 'DisplayName.*REG_SZ *Quillo$' || true; }
 # One entry named Quillo in Apps & features, of that version, with its size.
 expect_apps_entry() {
     local entries
-    entries=$(registry "$UNINSTALL_KEY" /s | grep -c 'DisplayName.*REG_SZ *Quillo$')
+    entries=$(apps_entries)
     [ "$entries" = 1 ] || fail "$entries entries named Quillo in Apps & features"
     [ "$(entry_value DisplayVersion)" = "$1" ] \
         || fail "Apps & features shows version $(entry_value DisplayVersion), not $1"
@@ -35,6 +36,12 @@ data_digest() { (cd "$DATA" && find . -type f -exec md5sum {} + | sort); }
 # The setup writes a new quillo.exe: the old one is marked to tell them apart.
 mark_program() { touch -d 2001-01-01 "$PROGRAM_FOLDER/quillo.exe"; }
 program_replaced() { [ "$(stat -c %Y "$PROGRAM_FOLDER/quillo.exe")" != 978307200 ]; }
+expect_data_kept() { [ "$(data_digest)" = "$data" ] || fail "the $1 changed the Data"; }
+expect_upgraded() {
+    program_replaced || fail "the $1 left the old quillo.exe"
+    expect_apps_entry "$NEXT_VERSION"
+    expect_data_kept "$1"
+}
 
 drive_c=$WINEPREFIX/drive_c
 expect_signed "$QUILLO_BINARY"
@@ -70,9 +77,7 @@ data=$(data_digest)
 
 run_wine "$NEXT_SETUP" /S >"$WORK/setup.log" 2>&1 \
     || fail "the silent upgrade ended with $?: $(cat "$WORK/setup.log")"
-program_replaced || fail "the silent upgrade left the old quillo.exe"
-expect_apps_entry "$NEXT_VERSION"
-[ "$(data_digest)" = "$data" ] || fail "the silent upgrade changed the Data"
+expect_upgraded "silent upgrade"
 
 # The interactive setup speaks Japanese. Its pages keep their main button (次へ, 同意する, 完了)
 # in one place, near the lower right corner: it is clicked until the setup ends.
@@ -88,16 +93,13 @@ next_page() {
     PATIENCE=20 eventually setup_ended
 }
 eventually next_page || fail "the interactive setup did not end"
-program_replaced || fail "the interactive upgrade left the old quillo.exe"
-expect_apps_entry "$NEXT_VERSION"
-[ "$(data_digest)" = "$data" ] || fail "the interactive upgrade changed the Data"
+expect_upgraded "interactive upgrade"
 
 # The uninstaller copies itself away and runs from there: what it removes goes a moment later.
 run_wine "$PROGRAM_FOLDER/Uninstall.exe" /S >"$WORK/uninstall.log" 2>&1 \
     || fail "the uninstaller ended with $?: $(cat "$WORK/uninstall.log")"
 eventually test ! -e "$PROGRAM_FOLDER/quillo.exe" || fail "quillo.exe is still installed"
 eventually test ! -e "$entry" || fail "the Start-menu entry is still there"
-[ -z "$(registry "$UNINSTALL_KEY" /s | grep 'DisplayName.*Quillo$')" ] \
-    || fail "the Apps & features entry is still there"
-[ "$(data_digest)" = "$data" ] || fail "the uninstaller changed the Data"
+[ "$(apps_entries)" = 0 ] || fail "the Apps & features entry is still there"
+expect_data_kept uninstaller
 echo "windows installer: passed"
