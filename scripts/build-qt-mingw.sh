@@ -8,16 +8,10 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-/var/tmp/quillo-qt-mingw}
 mkdir -p "$work" && cd "$work"
 
-# apt-get source needs a deb-src entry for bookworm's main section. apt refuses two entries of one
-# address with different keys: where Debian's own entry (deb822) names its key, so does this one.
+# apt-get source needs a deb-src entry for bookworm's main section, made from the machine's own.
+source "$repo/scripts/deb-src.sh"
 if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    key=$(sed -n 's/^Signed-By: *//p' /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -n1)
-    if [ -n "$key" ]; then
-        printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm' \
-            'Components: main' "Signed-By: $key" >/etc/apt/sources.list.d/quillo-deb-src.sources
-    else
-        echo "deb-src http://deb.debian.org/debian bookworm main" >/etc/apt/sources.list.d/quillo-deb-src.list
-    fi
+    write_deb_src bookworm main
     apt-get update -qq
 fi
 apt-get install -y -qq --no-install-recommends g++-mingw-w64-x86-64-posix mingw-w64-tools \
