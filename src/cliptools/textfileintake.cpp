@@ -29,11 +29,11 @@ bool isTextFileName(const QString &path) { return path.endsWith(u".txt"_s, Qt::C
 // The file's lines joined by CR LF. Its bytes are let go before the lines are joined, so that a
 // large file is held no more often than needed.
 std::optional<QString> joinedLinesOf(const os::FileSystem &files, const QString &path,
-                                     QString *reason)
+                                     os::FileError *error)
 {
     QString text;
     {
-        const std::optional<QByteArray> bytes = files.read(path, reason);
+        const std::optional<QByteArray> bytes = files.read(path, error);
         if (!bytes)
             return std::nullopt;
         text = text::decodeForeignText(*bytes);
@@ -45,11 +45,11 @@ void takeInTextFile(os::Services &services, QString &scratch, const QString &pat
                     OnFailure onFailure)
 {
     scratch.clear();
-    QString reason;
-    std::optional<QString> joined = joinedLinesOf(services.files, path, &reason);
+    os::FileError error;
+    std::optional<QString> joined = joinedLinesOf(services.files, path, &error);
     if (!joined) {
         if (onFailure == OnFailure::Report)
-            os::reportFileFailure(services, os::FileFailure::NotRead, path, reason);
+            os::reportFileFailure(services, os::FileFailure::NotRead, path, error.reason());
         return;
     }
     scratch = std::move(*joined);

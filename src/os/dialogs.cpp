@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <memory>
+
 namespace os {
 
 namespace {
@@ -39,14 +41,20 @@ Qt::WindowFlags inSight()
     return {};
 }
 
+QMessageBox *newMessageBox(const QString &text, QMessageBox::StandardButtons buttons)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, applicationTitle, text, buttons, boxParent(),
+                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | inSight());
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
 QMessageBox::StandardButton showMessage(const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton = QMessageBox::Ok)
 {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, buttons, boxParent(),
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | inSight());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const std::unique_ptr<QMessageBox> box(newMessageBox(text, buttons));
+    box->setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
 }
 
 } // namespace
@@ -62,6 +70,15 @@ bool MessageBoxDialogs::askYesNo(const QString &text)
 {
     return showMessage(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
            == QMessageBox::Yes;
+}
+
+void MessageBoxDialogs::notify(const QString &text)
+{
+    QMessageBox *box = newMessageBox(text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 QString MessageBoxDialogs::ask(const QString &prompt)

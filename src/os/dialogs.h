@@ -22,6 +22,10 @@ public:
     virtual bool askYesNo(const QString &text) = 0;
     // An input box with an empty default; Cancel gives the empty text, like an empty answer.
     virtual QString ask(const QString &prompt) = 0;
+    // A message of something that went wrong in the background, with an OK button: it does not
+    // wait, and it opens without taking the keyboard, so that the Enter or Space being typed
+    // into a field does not close it unread.
+    virtual void notify(const QString &text) = 0;
 };
 
 // The real boxes, in front of whichever window of the program is active.
@@ -32,6 +36,7 @@ public:
     bool confirm(const QString &text) override;
     bool askYesNo(const QString &text) override;
     QString ask(const QString &prompt) override;
+    void notify(const QString &text) override;
 };
 
 } // namespace os

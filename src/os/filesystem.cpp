@@ -12,6 +12,18 @@ namespace os {
 namespace {
 
 constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                      | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+// A safe write's temporary file starts with the mode of the file it replaces: a file others may
+// read (copied in by hand, say) is closed to them first, so that its new bytes never are, not for
+// a moment. Only the others' rights go: a file the user made read-only stays so.
+void closeToOthers(const QString &path)
+{
+    const QFile::Permissions permissions = QFile::permissions(path);
+    if (permissions & others)
+        QFile::setPermissions(path, permissions & ~others);
+}
 
 // A safe write's temporary file is the target's name, a dot and six random ASCII letters. A suffix
 // that reads like a word (backup, BACKUP, Backup) is taken for a copy the user named so.
@@ -69,52 +81,59 @@ bool FileSystem::makePrivateFolder(const QString &path, QString *reason)
     return true;
 }
 
-std::optional<QByteArray> FileSystem::read(const QString &path, QString *reason) const
+std::optional<QByteArray> FileSystem::read(const QString &path, FileError *error) const
 {
     if (const QFileInfo info(path); info.exists() && !info.isFile()) {
-        *reason = QStringLiteral("普通のファイルではありません。");
+        *error = {FileError::Cause::Other, QStringLiteral("普通のファイルではありません。")};
         return std::nullopt;
     }
     QFile file(path);
+    clearLastFileError();
     if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
+        *error = lastFileErrorOr(file.errorString());
         return std::nullopt;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *reason = file.errorString();
+        *error = lastFileErrorOr(file.errorString());
         return std::nullopt;
     }
     return bytes;
 }
 
-bool FileSystem::write(const QString &path, QByteArrayView bytes, QString *reason)
+// Each step's error is read right after it: what follows a failure (the temporary file removed)
+// calls the system again.
+bool FileSystem::write(const QString &path, QByteArrayView bytes, FileError *error)
 {
+    closeToOthers(path);
     QSaveFile file(path);
+    clearLastFileError();
     const bool written = openTemporary(file) && file.setPermissions(ownerOnly)
                          && writeBytes(file, bytes) && commit(file);
     if (!written) {
-        *reason = file.errorString();
+        *error = lastFileErrorOr(file.errorString());
         file.cancelWriting();
     }
     return written;
 }
 
-bool FileSystem::remove(const QString &path, QString *reason)
+bool FileSystem::remove(const QString &path, FileError *error)
 {
     QFile file(path);
+    clearLastFileError();
     if (file.remove())
         return true;
-    *reason = file.errorString();
+    *error = lastFileErrorOr(file.errorString());
     return false;
 }
 
-bool FileSystem::rename(const QString &path, const QString &newPath, QString *reason)
+bool FileSystem::rename(const QString &path, const QString &newPath, FileError *error)
 {
     QFile file(path);
+    clearLastFileError();
     if ((!QFile::exists(newPath) || QFile::remove(newPath)) && file.rename(newPath))
         return true;
-    *reason = file.errorString();
+    *error = lastFileErrorOr(file.errorString());
     return false;
 }
 

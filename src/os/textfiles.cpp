@@ -30,21 +30,32 @@ QString whatFailed(FileFailure failure)
 
 } // namespace
 
+// The user's save comes before the background copy of what was not saved: that copy waits, and on
+// a full disk gives up its room for one more try. It stands in for the files only until they are
+// saved, so this loses nothing, and keeping it until then keeps every other field's text safe
+// while the write runs.
 bool writeTextFile(Services &services, const QString &path, QStringView text)
 {
-    QString reason;
-    if (services.files.write(path, text::encodeText(text), &reason))
+    const QByteArray bytes = text::encodeText(text);
+    BackgroundWriter *background = services.files.backgroundWriter();
+    if (background)
+        background->finish();
+    FileError error;
+    if (services.files.write(path, bytes, &error))
         return true;
-    reportFileFailure(services, FileFailure::NotSaved, path, reason);
+    if (error.cause == FileError::Cause::DiskFull && background && background->freeRoom()
+        && services.files.write(path, bytes, &error))
+        return true;
+    reportFileFailure(services, FileFailure::NotSaved, path, error.reason());
     return false;
 }
 
 std::optional<QString> readTextFile(Services &services, const QString &path)
 {
-    QString reason;
-    if (const auto bytes = services.files.read(path, &reason))
+    FileError error;
+    if (const auto bytes = services.files.read(path, &error))
         return text::decodeText(*bytes);
-    reportFileFailure(services, FileFailure::NotRead, path, reason);
+    reportFileFailure(services, FileFailure::NotRead, path, error.reason());
     return std::nullopt;
 }
 
@@ -57,10 +68,10 @@ std::optional<QString> readTextFileIfPresent(Services &services, const QString &
 
 bool deleteFile(Services &services, const QString &path)
 {
-    QString reason;
-    if (services.files.remove(path, &reason))
+    FileError error;
+    if (services.files.remove(path, &error))
         return true;
-    reportFileFailure(services, FileFailure::NotDeleted, path, reason);
+    reportFileFailure(services, FileFailure::NotDeleted, path, error.reason());
     return false;
 }
 

@@ -31,9 +31,14 @@ Recovery::Recovery(os::Services &services, QString dataFolder)
     pause_.setSingleShot(true);
     connect(&pause_, &QTimer::timeout, this, &Recovery::writeAfterPause);
     writer_.setMaxThreadCount(1);
+    services_.files.setBackgroundWriter(this);
 }
 
-Recovery::~Recovery() { writer_.waitForDone(); }
+Recovery::~Recovery()
+{
+    services_.files.setBackgroundWriter(nullptr);
+    writer_.waitForDone();
+}
 
 void Recovery::watch(FieldGroup &group)
 {
@@ -87,12 +92,12 @@ void Recovery::write()
     }
     writer_.start([this, boxes = std::move(boxes), path = path()]() mutable {
         const std::vector<UnsavedField> unsaved = FieldGroup::unsavedOf(std::move(boxes));
-        QString reason;
+        os::FileError error;
         const bool done =
             unsaved.empty()
-                ? !services_.files.exists(path) || services_.files.remove(path, &reason)
-                : services_.files.write(path, text::encodeText(unsavedFileText(unsaved)), &reason);
-        QMetaObject::invokeMethod(this, [this, done, reason] { written(done, reason); });
+                ? !services_.files.exists(path) || services_.files.remove(path, &error)
+                : services_.files.write(path, text::encodeText(unsavedFileText(unsaved)), &error);
+        QMetaObject::invokeMethod(this, [this, done, error] { written(done, error); });
     });
 }
 
@@ -114,44 +119,69 @@ std::vector<UnsavedField> Recovery::found()
 {
     if (!services_.files.exists(path()))
         return {};
-    QString reason;
-    const std::optional<QByteArray> bytes = services_.files.read(path(), &reason);
+    os::FileError readError;
+    const std::optional<QByteArray> bytes = services_.files.read(path(), &readError);
     if (bytes) {
         if (auto fields = parseUnsavedFileText(text::decodeText(*bytes)))
             return *std::move(fields);
     }
     const QString aside = QDir(dataFolder_).filePath(unreadableFileName);
-    QString renameReason;
-    const bool renamed = services_.files.rename(path(), aside, &renameReason);
+    os::FileError renameError;
+    const bool renamed = services_.files.rename(path(), aside, &renameError);
     services_.dialogs.inform(
         u"前回保存されなかった内容を記録したファイル「%1」を読めませんでした。\n理由: %2\n"_s.arg(
-            QDir::toNativeSeparators(path()), bytes ? u"ファイルが壊れています。"_s : reason)
+            QDir::toNativeSeparators(path()),
+            bytes ? u"ファイルが壊れています。"_s : readError.reason())
         + (renamed ? u"ファイルは「%1」に名前を変えて残しました。"_s.arg(
                QDir::toNativeSeparators(aside))
-                   : u"名前も変えられませんでした: %1"_s.arg(renameReason)));
+                   : u"名前も変えられませんでした: %1"_s.arg(renameError.reason())));
     return {};
 }
 
 void Recovery::remove()
 {
-    QString reason;
-    if (services_.files.exists(path()) && !services_.files.remove(path(), &reason))
-        os::reportFileFailure(services_, os::FileFailure::NotDeleted, path(), reason);
+    os::FileError error;
+    if (services_.files.exists(path()) && !services_.files.remove(path(), &error))
+        os::reportFileFailure(services_, os::FileFailure::NotDeleted, path(), error.reason());
+}
+
+void Recovery::finish() { writer_.waitForDone(); }
+
+// The file goes, and is written again with what still differs once the command's write is done
+// (at once after a field's save, a moment later after any other write).
+bool Recovery::freeRoom()
+{
+    finish();
+    os::FileError error;
+    if (!services_.files.exists(path()) || !services_.files.remove(path(), &error))
+        return false;
+    writeSoon();
+    return true;
 }
 
 QString Recovery::path() const { return QDir(dataFolder_).filePath(fileName); }
 
 // On Windows another program that has the file open for a moment (a virus scanner, an indexer)
-// keeps it from being replaced or removed: a failure is tried again after the pause, and told
-// once, when it happens again.
-void Recovery::written(bool done, const QString &reason)
+// keeps it from being replaced or removed: such a failure is tried again after the pause, and
+// told when it happens again. A full disk stays full until something changes: it is told at once,
+// and tried again at the next edit or save. Each cause is told once, until a write goes through.
+void Recovery::written(bool done, const os::FileError &error)
 {
     failuresInRow_ = done ? 0 : failuresInRow_ + 1;
-    if (done)
+    if (done) {
+        told_.clear();
         return;
-    writeSoon();
-    if (failuresInRow_ >= 2 && !std::exchange(reported_, true))
-        os::reportFileFailure(services_, os::FileFailure::NotSaved, path(), reason);
+    }
+    const bool full = error.cause == os::FileError::Cause::DiskFull;
+    if (!full)
+        writeSoon();
+    if ((full || failuresInRow_ >= 2) && !told_.contains(error.cause)) {
+        told_.append(error.cause);
+        services_.dialogs.notify(
+            u"保存されていない内容の控え「%1」を書き込めませんでした。\n理由: %2\n"
+            u"入力した内容は画面にそのまま残っています。"_s.arg(QDir::toNativeSeparators(path()),
+                                                                error.reason()));
+    }
 }
 
 } // namespace store

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "os/filesystem.h"
 #include "store/unsavedfile.h"
 
 #include <QElapsedTimer>
@@ -21,8 +22,8 @@ class FieldGroup;
 // process, a power cut or the end of the session loses none of it: the text of every field whose
 // box differs from its file, written by the safe write of every Data file about a second after
 // the last change, and at once after a save. When no field differs there is no file. A normal end
-// removes it; the next start offers what it holds.
-class Recovery : public QObject
+// removes it; the next start offers what it holds. It gives way to the commands' writes.
+class Recovery : public QObject, public os::BackgroundWriter
 {
     Q_OBJECT
 
@@ -48,12 +49,15 @@ public:
     // The user does not want it back.
     void remove();
 
+    void finish() override;
+    bool freeRoom() override;
+
 private:
     void writeSoon();
     void writeAfterPause();
     void write();
     QString path() const;
-    void written(bool done, const QString &reason);
+    void written(bool done, const os::FileError &error);
 
     os::Services &services_;
     const QString dataFolder_;
@@ -63,7 +67,7 @@ private:
     QThreadPool writer_; // one thread, so that the writes land in order
     bool discarded_ = false;
     int failuresInRow_ = 0;
-    bool reported_ = false;
+    QList<os::FileError::Cause> told_; // the causes of failure told since the last write that went
 };
 
 } // namespace store

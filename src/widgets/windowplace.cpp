@@ -61,9 +61,9 @@ WindowPlace::WindowPlace(os::FileSystem &files, QString recordPath)
 
 void WindowPlace::restore(QWidget &window) const
 {
-    QString reason;
+    os::FileError error;
     if (files_.isPresentFile(recordPath_)) {
-        if (const auto bytes = files_.read(recordPath_, &reason)) {
+        if (const auto bytes = files_.read(recordPath_, &error)) {
             if (const auto place = placeFromRecord(text::decodeText(*bytes))) {
                 const QScreen *screen = screenNamed(place->screenName);
                 if (screen
@@ -83,8 +83,8 @@ void WindowPlace::keep(const QWidget &window)
 {
     const QString record = QStringLiteral("%1,%2").arg(window.x()).arg(window.y()) + text::crLf
                            + window.screen()->name() + text::crLf;
-    QString reason;
-    files_.write(recordPath_, text::encodeText(record), &reason);
+    os::FileError error;
+    files_.write(recordPath_, text::encodeText(record), &error);
 }
 
 } // namespace widgets

@@ -90,6 +90,7 @@ void SecurityTest::dataIsOwnerOnlyAfterEveryWrite()
             path.run(program, form);
             if (!path.done.isEmpty())
                 QCOMPARE(program.dialogs.shown.last(), path.done);
+            program.stop();
 
             const QString row = path.name + (loosePermissionsBefore ? u", loose before"_s : u""_s);
             QVERIFY2((QFile::permissions(program.dataFolder()) & anyPermission) == ownerOnlyFolder,

@@ -182,6 +182,16 @@ clipboard_text() {
     xclip -o -selection clipboard
 }
 
+# Reads the message box that is showing over the accessibility bus, as a screen reader reads it
+# (the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, the test on a session bus of its
+# own), checks its text and answers it with OK.
+expect_message() {
+    local text
+    text=$(/usr/bin/python3 "$(dirname "$0")/accessibility.py" --message) || fail "no message box to read"
+    [ "$text" = "$1" ] || fail "the message reads [$text], expected [$1]"
+    answer_message_box Return
+}
+
 clipboard_holds() {
     [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]
 }

@@ -23,14 +23,6 @@ expect_data_text() {
     [ "$actual" = "$expected" ] || fail "$1 holds [$actual], expected [$expected]"
 }
 
-# Reads the message box that is showing, checks its text and answers it with OK.
-expect_message() {
-    local text
-    text=$(/usr/bin/python3 "$(dirname "$0")/accessibility.py" --message) || fail "no message box to read"
-    [ "$text" = "$1" ] || fail "the message reads [$text], expected [$1]"
-    answer_message_box Return
-}
-
 start_x
 
 # 1. The fields as they were saved last time.

@@ -27,8 +27,8 @@ void FileSystemTest::writeReplacesWholeFile()
 {
     TestProgram program;
     program.writeData("1.txt", "a much longer old text");
-    QString reason;
-    QVERIFY(program.files.write(program.dataPath("1.txt"), "new", &reason));
+    os::FileError error;
+    QVERIFY(program.files.write(program.dataPath("1.txt"), "new", &error));
     QCOMPARE(program.readData("1.txt"), QByteArray("new"));
     QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList{"1.txt"});
 }
@@ -47,9 +47,9 @@ void FileSystemTest::failedWriteKeepsOldFile()
     TestProgram program;
     program.writeData("7.txt", "old comment");
     program.files.failAt = step;
-    QString reason;
-    QVERIFY(!program.files.write(program.dataPath("7.txt"), "new comment that is longer", &reason));
-    QVERIFY(!reason.isEmpty());
+    os::FileError error;
+    QVERIFY(!program.files.write(program.dataPath("7.txt"), "new comment that is longer", &error));
+    QVERIFY(!error.reason().isEmpty());
     QCOMPARE(program.readData("7.txt"), QByteArray("old comment"));
     // No temporary file is left behind in the Data folder.
     QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList{"7.txt"});
@@ -65,9 +65,24 @@ void FileSystemTest::newFilesAndFoldersAreOwnerOnly()
     QVERIFY(program.files.makePrivateFolder(folder, &reason));
     QCOMPARE(QFile::permissions(folder) & 0x0777,
              QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
-    QVERIFY(program.files.write(program.dataPath("4.txt"), "secret\r\n", &reason));
+    os::FileError error;
+    QVERIFY(program.files.write(program.dataPath("4.txt"), "secret\r\n", &error));
     QCOMPARE(QFile::permissions(program.dataPath("4.txt")) & 0x0777,
              QFile::ReadUser | QFile::WriteUser);
+
+    // A file others could read before is closed to them before its new bytes are written: the
+    // temporary file too is the owner's alone from the start.
+    QVERIFY(QFile::setPermissions(program.dataPath("4.txt"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    QStringList seen;
+    program.files.whileWriting = [&] {
+        for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
+            seen << file.fileName() + u' ' + QString::number(file.permissions() & 0x0777, 16);
+    };
+    QVERIFY(program.files.write(program.dataPath("4.txt"), "new secret\r\n", &error));
+    QVERIFY(!seen.isEmpty());
+    for (const QString &file : seen)
+        QVERIFY2(file.endsWith(u" 600"), qPrintable(seen.join(u", ")));
 
     QVERIFY(!program.files.makePrivateFolder(folder, &reason));
     QVERIFY(!reason.isEmpty());
@@ -87,16 +102,16 @@ void FileSystemTest::presenceMeansAnOrdinaryFile()
 void FileSystemTest::readReportsWhy()
 {
     TestProgram program;
-    QString reason;
-    QVERIFY(!program.files.read(program.dataPath("none.txt"), &reason));
-    QVERIFY(!reason.isEmpty());
+    os::FileError error;
+    QVERIFY(!program.files.read(program.dataPath("none.txt"), &error));
+    QVERIFY(!error.reason().isEmpty());
 }
 
 void FileSystemTest::dataBesideTheProgramUnlessInstalled()
 {
     QTemporaryDir root;
     const QString dataHome = root.filePath(QStringLiteral("data home"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome)); // Linux
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));                     // Linux
     qputenv("APPDATA", QFile::encodeName(QDir::toNativeSeparators(dataHome))); // Windows
     const QString prefix = root.filePath(QStringLiteral("usr"));
     const QString bin = prefix + QStringLiteral("/bin");

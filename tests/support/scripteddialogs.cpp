@@ -16,6 +16,8 @@ QString ScriptedDialogs::ask(const QString &prompt)
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
+void ScriptedDialogs::notify(const QString &text) { notices.append(text); }
+
 void ScriptedDialogs::show(const QString &text)
 {
     shown.append(text);

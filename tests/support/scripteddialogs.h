@@ -17,8 +17,10 @@ public:
     bool confirm(const QString &text) override;
     bool askYesNo(const QString &text) override; // answered from confirmations, as confirm is
     QString ask(const QString &prompt) override;
+    void notify(const QString &text) override;
 
     QStringList shown;
+    QStringList notices; // the messages that do not wait, apart from the boxes
     QList<bool> confirmations;
     QStringList answers;
     std::function<void(const QString &)> whileShown;

@@ -9,15 +9,15 @@
 #include <QSaveFile>
 #include <QTest>
 
-std::optional<QByteArray> FaultyFileSystem::read(const QString &path, QString *reason) const
+std::optional<QByteArray> FaultyFileSystem::read(const QString &path, os::FileError *error) const
 {
     if (beforeRead)
         beforeRead(path);
     if (failReads) {
-        *reason = QStringLiteral("Input/output error");
+        *error = {os::FileError::Cause::Other, QStringLiteral("Input/output error")};
         return std::nullopt;
     }
-    return FileSystem::read(path, reason);
+    return FileSystem::read(path, error);
 }
 
 bool FaultyFileSystem::fails(const QSaveFile &file, Step step) const
@@ -33,6 +33,8 @@ bool FaultyFileSystem::openTemporary(QSaveFile &file)
 
 bool FaultyFileSystem::writeBytes(QSaveFile &file, QByteArrayView bytes)
 {
+    if (whileWriting)
+        whileWriting();
     if (!fails(file, Step::Middle))
         return FileSystem::writeBytes(file, bytes);
     // Half the bytes reach the disk, then the disk is full.
@@ -93,6 +95,8 @@ QString TestProgram::desktopPath(const QString &name) const
 {
     return QDir(desktop_.path()).filePath(name);
 }
+
+void TestProgram::stop() { form_.reset(); }
 
 Form1 &TestProgram::start()
 {

@@ -28,8 +28,9 @@ public:
     QString failOnlyFor; // the file name whose writes fail; any file when empty
     bool failReads = false;
     std::function<void(const QString &path)> beforeRead; // runs as a read starts
+    std::function<void()> whileWriting; // runs as the bytes of a write go to its temporary file
 
-    std::optional<QByteArray> read(const QString &path, QString *reason) const override;
+    std::optional<QByteArray> read(const QString &path, os::FileError *error) const override;
 
 protected:
     bool fails(const QSaveFile &file, Step step) const;
@@ -57,6 +58,9 @@ public:
     // The main window on this folder, started as the program starts it.
     Form1 &start();
     Form1 &form() { return *form_; }
+    // The program gone, as if killed, once what it was writing in the background is written: the
+    // Data folder holds still for the test to read.
+    void stop();
 
     FaultyFileSystem files;
     ScriptedDialogs dialogs;
