@@ -3,9 +3,11 @@
 // The few operating-system calls the tests make themselves, one file per system
 // (testsystem_posix.cpp, testsystem_windows.cpp).
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // Waits until the process is killed, using no processor time.
 [[noreturn]] void waitToBeKilledForever();
@@ -33,6 +35,10 @@ bool hasPosixFileNames();
 // Whether Qt's input-method modules come with the Qt the test runs on, ibus at least, as
 // Debian's do; on Windows the system's own input method needs none.
 bool hasInputMethodModules();
+
+// The system's own traditional crypt(3) (libcrypt), to check the program's against; nothing where
+// the system has none (Windows).
+std::optional<QByteArray> systemCrypt(const QByteArray &key, const QByteArray &salt);
 
 // Holds the file open as a program does that shares it with no one, until the holder goes: on
 // Windows every other open, rename or delete of it then fails with a sharing violation. Nothing
