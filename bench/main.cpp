@@ -6,6 +6,7 @@
 
 #include "keystrokecase.h"
 #include "pathcases.h"
+#include "postcheckcase.h"
 #include "report.h"
 #include "startupcase.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
         const qsizetype megabytes = arguments[2].toLongLong();
         return runPathCase(arguments[1], megabytes) || runStartupCase(arguments[1], megabytes)
                        || runKeystrokeCase(arguments[1], megabytes)
+                       || runPostCheckCase(arguments[1], megabytes)
                    ? 0
                    : 2;
     }

@@ -56,6 +56,7 @@ QList<Plan> plans(const QList<qsizetype> &sizes)
         all.append({name, sizes, ratioTarget(name)});
     all.append({u"startup"_s, {10, 50}, 1.5});
     all.append({u"keystroke"_s, {10, 1024}, 1.1, "KB"});
+    all.append({u"postcheck"_s, {2, 100}, 60, "KB"});
     return all;
 }
 

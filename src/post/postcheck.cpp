@@ -39,22 +39,19 @@ struct Piece
     QByteArray bytes;
     QString shown;
     bool reference = false;
-    bool lineBreak = false;
 };
 
 using Pieces = std::vector<Piece>;
 
-Pieces piecesOf(QStringView text, bool keepBreaks)
+// The characters of a one-line field: its line breaks go.
+Pieces piecesOf(QStringView text)
 {
     Pieces pieces;
-    for (SentCharacter &sent : sentCharacters(text)) {
-        const bool lineBreak = sent.bytes == "\r\n";
-        if (lineBreak && !keepBreaks)
-            continue; // a single-line field loses its breaks
-        pieces.push_back({sent.position, sent.length, std::move(sent.bytes),
-                          text.sliced(sent.position, sent.length).toString(), sent.reference,
-                          lineBreak});
-    }
+    forEachSent(text, [&](const SentCharacter &sent) {
+        if (!sent.lineBreak)
+            pieces.push_back({sent.position, sent.length, bytesOf(sent),
+                              text.sliced(sent.position, sent.length).toString(), sent.reference});
+    });
     return pieces;
 }
 
@@ -165,36 +162,37 @@ void findingPastLimit(const Pieces &pieces, qsizetype limit, Field field, const 
     }
 }
 
-void referenceFindings(QStringView text, const Pieces &pieces, Field field,
-                       std::vector<Finding> &findings)
+// The characters that go as &#N;, and what they cost.
+void referenceFindings(QStringView text, Field field, std::vector<Finding> &findings)
 {
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const Piece &piece = pieces[i];
-        if (!piece.reference)
-            continue;
-        const QString character = charactersOf(text, piece);
-        const QString sent = QString::fromLatin1(piece.bytes);
-        if (character == u"〜") {
-            addFinding(
-                findings, Finding::Kind::WaveDash, field, piece,
-                u"「〜」は「%1」として送られ、%2 バイトになります。「～」なら 2 バイトです。"_s
-                    .arg(sent)
-                    .arg(piece.bytes.size()));
-        } else if (i > 0 && (character == u"\u3099" || character == u"\u309A")) {
+    SentCharacter previous{};
+    forEachSent(text, [&](const SentCharacter &sent) {
+        const SentCharacter before = std::exchange(previous, sent);
+        if (!sent.reference)
+            return;
+        const QString character = text.sliced(sent.position, sent.length).toString();
+        const QString bytes = QString::fromLatin1(bytesOf(sent));
+        if (sent.character == U'〜') {
             findings.push_back(
-                {Finding::Kind::Decomposed, field, pieces[i - 1].position,
-                 pieces[i - 1].length + piece.length,
+                {Finding::Kind::WaveDash, field, sent.position, sent.length,
+                 u"「〜」は「%1」として送られ、%2 バイトになります。「～」なら 2 バイトです。"_s
+                     .arg(bytes)
+                     .arg(sent.size)});
+        } else if ((sent.character == 0x3099 || sent.character == 0x309A) && sent.position > 0) {
+            const QStringView both = text.sliced(before.position, before.length + sent.length);
+            findings.push_back(
+                {Finding::Kind::Decomposed, field, before.position, both.size(),
                  u"「%1」は文字と濁点が分かれていて、濁点は「%2」として送られます（%3 バイト）。"_s
-                     .arg(text.sliced(pieces[i - 1].position, pieces[i - 1].length + piece.length),
-                          sent)
-                     .arg(piece.bytes.size())});
+                     .arg(both.toString(), bytes)
+                     .arg(sent.size)});
         } else {
-            addFinding(findings, Finding::Kind::Reference, field, piece,
-                       u"「%1」は Shift_JIS にないため「%2」として送られ、%3 バイトになります。"_s
-                           .arg(character, sent)
-                           .arg(piece.bytes.size()));
+            findings.push_back(
+                {Finding::Kind::Reference, field, sent.position, sent.length,
+                 u"「%1」は Shift_JIS にないため「%2」として送られ、%3 バイトになります。"_s
+                     .arg(character, bytes)
+                     .arg(sent.size)});
         }
-    }
+    });
 }
 
 // The first full-width ＃ stands for # when every character before it is single-byte or starts
@@ -216,7 +214,7 @@ void markFullWidthHash(Pieces &pieces)
 void checkName(const Post &post, const BoardSettings &settings, const FamilyRules &rules,
                CheckResult &result)
 {
-    Pieces pieces = piecesOf(post.name, false);
+    Pieces pieces = piecesOf(post.name);
     markFullWidthHash(pieces);
     // From the first '#' on, the name is its trip's key, as the browser sent it.
     QByteArray key;
@@ -312,7 +310,7 @@ void cutCapPassword(QStringView mail, Pieces &pieces, std::vector<Finding> &find
 
 void checkMail(const Post &post, const BoardSettings &settings, CheckResult &result)
 {
-    Pieces pieces = piecesOf(post.mail, false);
+    Pieces pieces = piecesOf(post.mail);
     cutCapPassword(post.mail, pieces, result.findings);
     escape(pieces, {true, false});
     whitenMarks(pieces, Field::Mail, result.findings);
@@ -326,7 +324,7 @@ void checkMail(const Post &post, const BoardSettings &settings, CheckResult &res
 void checkTitle(const Post &post, const BoardSettings &settings, const FamilyRules &rules,
                 CheckResult &result)
 {
-    Pieces pieces = piecesOf(post.title, false);
+    Pieces pieces = piecesOf(post.title);
     escape(pieces, {rules.quotesEverywhere, false});
     result.rows[std::size_t(Check::Title)] = {Check::Title, totalOf(pieces), settings.subjectBytes,
                                               post.newThread};
@@ -335,80 +333,106 @@ void checkTitle(const Post &post, const BoardSettings &settings, const FamilyRul
                          result.findings);
 }
 
-// The bytes of each line of the Comment; one space right before or after a break is not counted.
-std::vector<std::pair<std::size_t, qsizetype>> lineLengths(const Pieces &pieces)
+// What each character of the Comment costs once the board has made HTML of it.
+qsizetype commentBytes(const SentCharacter &sent, const FamilyRules &rules)
 {
-    std::vector<std::pair<std::size_t, qsizetype>> lines{{0, 0}};
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (pieces[i].lineBreak) {
-            if (i > 0 && pieces[i - 1].bytes == " ")
-                --lines.back().second;
-            lines.push_back({i + 1, 0});
-            if (i + 1 < pieces.size() && pieces[i + 1].bytes == " ")
-                --lines.back().second;
-        } else {
-            lines.back().second += pieces[i].bytes.size();
-        }
-    }
-    return lines;
+    if (sent.lineBreak)
+        return rules.commentBreak.size();
+    if (sent.character == U'<' || sent.character == U'>')
+        return 4; // &lt; &gt;
+    if (sent.character == U'"' && rules.quotesEverywhere)
+        return 6; // &quot;
+    return sent.size;
 }
 
+// The Comment is counted without a copy of it, character by character: it may be long, and the
+// check runs at every keystroke. A line is counted as the board makes it, less one space right
+// after or right before a line break.
 void checkComment(const Post &post, const BoardSettings &settings, const FamilyRules &rules,
                   CheckResult &result)
 {
-    Pieces pieces = piecesOf(post.comment, true);
-    referenceFindings(post.comment, pieces, Field::Comment, result.findings);
+    QStringView comment = post.comment;
+    qsizetype offset = 0;
     if (rules.dropsLeadingBlankLines) {
-        const auto firstText = std::find_if(pieces.begin(), pieces.end(),
-                                            [](const Piece &piece) { return !piece.lineBreak; });
-        if (firstText != pieces.begin()) {
-            const qsizetype length =
-                firstText == pieces.end() ? post.comment.size() : firstText->position;
-            result.findings.push_back({Finding::Kind::LeadingBlankLines, Field::Comment, 0, length,
+        while (offset < comment.size() && (comment[offset] == u'\r' || comment[offset] == u'\n'))
+            ++offset;
+        if (offset > 0)
+            result.findings.push_back({Finding::Kind::LeadingBlankLines, Field::Comment, 0, offset,
                                        u"先頭の空行は掲示板が取り除きます。"_s});
-            pieces.erase(pieces.begin(), firstText);
+    }
+    const QStringView sent = comment.sliced(offset);
+    struct Line
+    {
+        qsizetype start;
+        qsizetype bytes;
+    };
+    std::vector<Line> lines{{0, 0}};
+    qsizetype total = 0;
+    std::optional<SentCharacter> pastLimit;
+    bool afterBreak = false, endsWithSpace = false;
+    forEachSent(sent, [&](const SentCharacter &character) {
+        const qsizetype bytes = commentBytes(character, rules);
+        total += bytes;
+        if (!pastLimit && total > settings.messageBytes)
+            pastLimit = character;
+        if (character.lineBreak) {
+            if (endsWithSpace)
+                --lines.back().bytes;
+            lines.push_back({character.position + character.length, 0});
+            afterBreak = true;
+            endsWithSpace = false;
+            return;
         }
-    }
-    escape(pieces, {rules.quotesEverywhere, false});
-    for (Piece &piece : pieces) {
-        if (piece.lineBreak)
-            piece.bytes = rules.commentBreak;
-    }
-    const qsizetype total = totalOf(pieces);
-    result.rows[std::size_t(Check::Comment)] = {Check::Comment, total, settings.messageBytes};
-    if (result.row(Check::Comment).over())
-        findingPastLimit(pieces, settings.messageBytes, Field::Comment, u"本文"_s, result.findings);
+        const bool space = character.character == U' ';
+        if (!(afterBreak && space))
+            lines.back().bytes += bytes;
+        endsWithSpace = space && !afterBreak;
+        afterBreak = false;
+    });
+    const auto addPast = [&](qsizetype position, qsizetype length, const QString &text) {
+        result.findings.push_back(
+            {Finding::Kind::OverLimit, Field::Comment, offset + position, length, text});
+    };
 
-    const auto lines = lineLengths(pieces);
+    result.rows[std::size_t(Check::Comment)] = {Check::Comment, total, settings.messageBytes};
+    if (pastLimit)
+        addPast(pastLimit->position, pastLimit->length,
+                u"本文はここで上限の %1 バイトを超えます。"_s.arg(settings.messageBytes));
+
     const qsizetype lineLimit = 2 * qsizetype(settings.lineNumber);
-    result.rows[std::size_t(Check::Lines)] = {
-        Check::Lines, pieces.empty() ? 0 : qsizetype(lines.size()), lineLimit};
-    if (result.row(Check::Lines).over() && lines[std::size_t(lineLimit)].first < pieces.size())
-        addFinding(result.findings, Finding::Kind::OverLimit, Field::Comment,
-                   pieces[lines[std::size_t(lineLimit)].first],
-                   u"ここから先の行が上限の %1 行を超えています。"_s.arg(lineLimit));
-    const auto longest =
-        std::max_element(lines.begin(), lines.end(),
-                         [](const auto &a, const auto &b) { return a.second < b.second; });
-    result.rows[std::size_t(Check::LongestLine)] = {Check::LongestLine, longest->second,
+    const qsizetype lineCount = sent.isEmpty() ? 0 : qsizetype(lines.size());
+    result.rows[std::size_t(Check::Lines)] = {Check::Lines, lineCount, lineLimit};
+    if (result.row(Check::Lines).over())
+        addPast(lines[std::size_t(lineLimit)].start, 1,
+                u"ここから先の行が上限の %1 行を超えています。"_s.arg(lineLimit));
+
+    const Line longest = *std::max_element(
+        lines.begin(), lines.end(), [](const Line &a, const Line &b) { return a.bytes < b.bytes; });
+    result.rows[std::size_t(Check::LongestLine)] = {Check::LongestLine, longest.bytes,
                                                     settings.columnBytes};
     if (result.row(Check::LongestLine).over()) {
-        auto end = std::find_if(pieces.begin() + qsizetype(longest->first), pieces.end(),
-                                [](const Piece &piece) { return piece.lineBreak; });
-        findingPastLimit(Pieces(pieces.begin() + qsizetype(longest->first), end),
-                         settings.columnBytes, Field::Comment, u"この行"_s, result.findings);
+        qsizetype bytes = 0;
+        bool found = false;
+        forEachSent(sent.sliced(longest.start), [&](const SentCharacter &character) {
+            if (found || character.lineBreak)
+                return;
+            bytes += commentBytes(character, rules);
+            if (bytes > settings.columnBytes) {
+                found = true;
+                addPast(longest.start + character.position, character.length,
+                        u"この行はここで上限の %1 バイトを超えます。"_s.arg(settings.columnBytes));
+            }
+        });
     }
 
     // An anchor is >> and a digit from 1: >>1-5 is one, >>>1 is one, >>0 and ＞＞2 none.
     static const QRegularExpression anchor(u">>[1-9]"_s);
     qsizetype anchors = 0;
-    for (auto match = anchor.globalMatch(post.comment); match.hasNext();) {
+    for (auto match = anchor.globalMatch(sent); match.hasNext();) {
         const QRegularExpressionMatch next = match.next();
         if (++anchors == settings.anchors + 1)
-            result.findings.push_back(
-                {Finding::Kind::OverLimit, Field::Comment, next.capturedStart(),
-                 next.capturedLength(),
-                 u"ここから先のアンカーが上限の %1 個を超えています。"_s.arg(settings.anchors)});
+            addPast(next.capturedStart(), next.capturedLength(),
+                    u"ここから先のアンカーが上限の %1 個を超えています。"_s.arg(settings.anchors));
     }
     result.rows[std::size_t(Check::Anchors)] = {Check::Anchors, anchors, settings.anchors};
 }
@@ -449,10 +473,10 @@ CheckResult checkPost(const Post &post, const BoardSettings &settings, Family fa
     checkName(post, settings, rules, result);
     checkMail(post, settings, result);
     checkComment(post, settings, rules, result);
-    for (const auto &[text, field] : {std::pair{&post.name, Field::Name},
-                                      {&post.mail, Field::Mail},
-                                      {&post.title, Field::Title}})
-        referenceFindings(*text, piecesOf(*text, false), field, result.findings);
+    for (const auto &[text, field] :
+         {std::pair{&post.name, Field::Name}, std::pair{&post.mail, Field::Mail},
+          std::pair{&post.title, Field::Title}, std::pair{&post.comment, Field::Comment}})
+        referenceFindings(*text, field, result.findings);
     result.refusals = refusalsOf(post, result);
     return result;
 }
