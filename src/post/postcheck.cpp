@@ -2,6 +2,7 @@
 
 #include "post/formbytes.h"
 #include "post/tripcode.h"
+#include "text/linereader.h"
 
 #include <QRegularExpression>
 
@@ -479,6 +480,55 @@ CheckResult checkPost(const Post &post, const BoardSettings &settings, Family fa
         referenceFindings(*text, field, result.findings);
     result.refusals = refusalsOf(post, result);
     return result;
+}
+
+std::vector<QString> splitComment(const QString &comment, const BoardSettings &settings,
+                                  Family family)
+{
+    const FamilyRules &rules = rulesOf(family);
+    struct Line
+    {
+        QStringView text;
+        qsizetype bytes = 0;
+        qsizetype anchors = 0;
+    };
+    std::vector<Line> lines;
+    text::forEachLine(
+        comment, [&](QStringView text) { lines.push_back({text}); }, text::LineRule::Clipboard);
+    static const QRegularExpression anchor(u">>[1-9]"_s);
+    for (Line &line : lines) {
+        forEachSent(line.text,
+                    [&](const SentCharacter &sent) { line.bytes += commentBytes(sent, rules); });
+        for (auto match = anchor.globalMatch(line.text); match.hasNext(); match.next())
+            ++line.anchors;
+        if (line.bytes > settings.columnBytes || line.bytes > settings.messageBytes
+            || line.anchors > settings.anchors)
+            return {};
+    }
+    const qsizetype maxLines = 2 * qsizetype(settings.lineNumber);
+    std::vector<QString> parts;
+    for (std::size_t start = 0; start < lines.size();) {
+        qsizetype bytes = 0, anchors = 0;
+        std::size_t end = start, blank = start;
+        for (; end < lines.size(); ++end) {
+            const qsizetype more = lines[end].bytes + (end > start ? rules.commentBreak.size() : 0);
+            if (bytes + more > settings.messageBytes || qsizetype(end - start) >= maxLines
+                || anchors + lines[end].anchors > settings.anchors)
+                break;
+            bytes += more;
+            anchors += lines[end].anchors;
+            if (end > start && lines[end].text.trimmed().isEmpty())
+                blank = end;
+        }
+        // Cut at the last blank line of the part, when the part goes on past it.
+        const std::size_t cut = end < lines.size() && blank > start ? blank : end;
+        QStringList part;
+        for (std::size_t i = start; i < cut; ++i)
+            part << lines[i].text.toString();
+        parts.push_back(part.join(text::crLf));
+        start = cut < end ? cut + 1 : cut; // past the blank line cut at
+    }
+    return parts;
 }
 
 } // namespace post

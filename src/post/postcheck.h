@@ -68,4 +68,10 @@ struct CheckResult
 // What the board will say of the post: a pure function, quick enough for every keystroke.
 CheckResult checkPost(const Post &post, const BoardSettings &settings, Family family);
 
+// A Comment over the board's limits cut into posts that each keep within every limit of the
+// Comment (bytes, lines, line length, anchors), at line ends, a blank line taken where one is at
+// hand (and then left out). Nothing when a single line is too long for any post.
+std::vector<QString> splitComment(const QString &comment, const BoardSettings &settings,
+                                  Family family);
+
 } // namespace post

@@ -64,6 +64,7 @@ private slots:
     void cryptAgreesWithTheSystems();
     void browserSendsShiftJis();
     void settingsPassOverWhatMakesNoSense();
+    void longCommentsSplitIntoPosts();
 };
 
 // The facts measured on the board, and cases of our own: what the board counts, what it answers,
@@ -297,6 +298,28 @@ void PostCheckTest::settingsPassOverWhatMakesNoSense()
     QCOMPARE(settings.ignored,
              (QStringList{u"BBS_NAME_COUNT=0"_s, u"BBS_MESSAGE_COUNT=1000000000000"_s,
                           u"BBS_MAIL_COUNT=-5"_s}));
+}
+
+// Every part within every limit, cut at a blank line where one is at hand, nothing lost.
+void PostCheckTest::longCommentsSplitIntoPosts()
+{
+    const QString first = lines(20, 64), second = lines(25, 64);
+    const QString comment = first + u"\r\n\r\n"_s + second;
+    const std::vector<QString> parts = post::splitComment(comment, measured, Family::ZeroChPlus);
+    QCOMPARE(parts.size(), std::size_t(2));
+    QCOMPARE(parts[0], first); // at the blank line, though more lines would have fitted
+    QCOMPARE(parts[1], second);
+    for (const QString &part : parts)
+        QVERIFY(post::checkPost(withComment(part), measured, Family::ZeroChPlus).accepted());
+
+    const QString many = lines(100, 200);
+    QStringList joined;
+    for (const QString &part : post::splitComment(many, measured, Family::FiveCh)) {
+        QVERIFY(post::checkPost(withComment(part), measured, Family::FiveCh).accepted());
+        joined << part;
+    }
+    QCOMPARE(joined.join(u"\r\n"_s), many);
+    QVERIFY(post::splitComment(ascii(300), measured, Family::ZeroChPlus).empty());
 }
 
 QTEST_GUILESS_MAIN(PostCheckTest)
