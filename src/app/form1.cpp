@@ -57,6 +57,7 @@ Form1::Form1(os::Services &services)
     , place_(services.files, QDir(dataFolder_).filePath(windowPlaceFile))
 {
     buildLayout();
+    offerPostCheck();
     fields_ = std::make_unique<store::FieldGroup>(services_, dataFolder_, fieldTable(*this));
     recovery_ = std::make_unique<store::Recovery>(services_, dataFolder_);
     Text6->setFocus();

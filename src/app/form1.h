@@ -24,6 +24,9 @@ class frmAbout;
 namespace os {
 struct Services;
 }
+namespace check {
+class PostCheckWindow;
+}
 namespace store {
 class FieldGroup;
 class Recovery;
@@ -118,6 +121,11 @@ public:
     QPointer<AuxMemoForm> form3, form4;
     QPointer<Form5> form5;
 
+    // The post check, beside the main window: F7, or the fields' context menus
+    // (form1postcheck.cpp).
+    void openPostCheck();
+    QPointer<check::PostCheckWindow> postCheck;
+
     // Output, screen fonts, label actions and the about box (form1display.cpp).
     void Command32_Click(); // O-put
     void Command33_Click(); // Print
@@ -166,6 +174,7 @@ protected:
 
 private:
     void buildLayout();
+    void offerPostCheck();
     void ensureDataFolder();
     QStringList dataFileNames() const;
     AuxMemoForm &openAuxMemo(QPointer<AuxMemoForm> &window, const AuxMemoSetup &setup);
