@@ -136,14 +136,14 @@ PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Clipboard &clipboard, 
     partsLayout_ = new QVBoxLayout(partsBox_);
     partsLayout_->setContentsMargins({});
     layout->addWidget(partsBox_);
-    resize(520, 560);
+    resize(380, 560);
 
     connect(board, &QComboBox::currentIndexChanged, this, &PostCheckWindow::recheck);
     connect(newThread, &QCheckBox::toggled, this, &PostCheckWindow::recheck);
     for (QLineEdit *line : {fields_.name, fields_.mail, fields_.title})
         connect(line, &QLineEdit::textChanged, this, &PostCheckWindow::recheck);
     connect(fields_.comment, &QPlainTextEdit::textChanged, this, &PostCheckWindow::recheck);
-    connect(findings, &QListWidget::currentRowChanged, this, &PostCheckWindow::selectFinding);
+    connect(findings, &QListWidget::itemSelectionChanged, this, &PostCheckWindow::selectFinding);
     connect(fix, &QPushButton::clicked, this, &PostCheckWindow::fixFinding);
     connect(split, &QPushButton::clicked, this, &PostCheckWindow::showParts);
     recheck();

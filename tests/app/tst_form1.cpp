@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/form2.h"
 #include "app/module1.h"
+#include "check/postcheckwindow.h"
 #include "os/japaneselook.h"
 #include "support/fieldprobe.h"
 #include "support/testprogram.h"
@@ -8,6 +9,8 @@
 #include "widgets/secondarywindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +60,7 @@ private slots:
     void textBoxesKeepWhatTheyAreGiven();
     void japaneseLook();
     void secondaryWindowsShareTheTopmostState();
+    void postCheckFollowsTheFields();
 };
 
 void Form1Test::windowAndPlacesOfControls()
@@ -350,6 +354,37 @@ void Form1Test::windowKeepsItsPlace()
     program.writeData("window.txt", record);
     QCOMPARE(program.start().pos(), centre);
     QCOMPARE(program.dialogs.shown.filter(u"window.txt"_s), QStringList());
+}
+
+// F7 opens the check beside the main window, in front of the browser as the main window is; it
+// follows the fields as they change, in the board's words, and saves nothing.
+void Form1Test::postCheckFollowsTheFields()
+{
+    TestProgram program;
+    Form1 &form = program.start();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Text1->setText(u"山田#key"_s);
+    form.Text7->setPlainText(QString(2049, u'a'));
+    QTest::keyClick(&form, Qt::Key_F7);
+    QVERIFY(form.postCheck);
+    check::PostCheckWindow &check = *form.postCheck;
+    QVERIFY(check.isVisible());
+    QVERIFY(check.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(check.verdict->text(),
+             u"書き込めません。掲示板の答え: 本文が長すぎます！ 長すぎる行があります！"_s);
+    QCOMPARE(check.shownName->text(), u"山田 ◆lsUMWqdC0k"_s);
+    QCOMPARE(check.rows[3]->text(), u"本文: 2049 / 2048 バイト — 上限を超えています"_s);
+
+    form.Text7->setPlainText(u"短い本文"_s);
+    QCOMPARE(check.verdict->text(), u"この掲示板に書き込めます。"_s);
+    check.board->setCurrentIndex(1); // 5ch
+    check.newThread->setChecked(true);
+    QCOMPARE(check.verdict->text(),
+             u"書き込めません。掲示板の答え: サブジェクトが存在しません！"_s);
+    QTest::keyClick(&form, Qt::Key_F7); // again: the same window, forward
+    QCOMPARE(form.postCheck.data(), &check);
+    QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList());
 }
 
 QTEST_MAIN(Form1Test)

@@ -3,7 +3,10 @@
 accessibility.py WINDOW_TITLE: checks the name and description of the controls found at their
 places in the layout of that window; exits non-zero with a line per fault.
 accessibility.py --message: prints the text of the message box that is showing (its labels, one
-a line); exits non-zero when none comes up."""
+a line); exits non-zero when none comes up.
+accessibility.py --labels WINDOW_TITLE: prints the texts of that window's labels, one a line.
+accessibility.py --where WINDOW_TITLE NAME: prints the middle of the control or item of that name
+in the window, as X Y on the screen, for a click; exits non-zero when there is none."""
 
 import sys
 import time
@@ -70,6 +73,26 @@ def labels(node):
         yield from labels(child)
 
 
+def named(node, name):
+    for child in node:
+        if child is None:
+            continue
+        if child.name == name:
+            return child
+        found = named(child, name)
+        if found is not None:
+            return found
+    return None
+
+
+def print_where(title, name):
+    node = named(find_window(title, time.monotonic() + 20), name)
+    if node is None:
+        sys.exit(f"nothing named {name!r} in {title!r}")
+    x, y, width, height = extents(node)
+    print(x + width // 2, y + height // 2)
+
+
 def print_message():
     """The message box has the program's title; its labels may show a moment after it."""
     deadline = time.monotonic() + 20
@@ -106,5 +129,9 @@ def check_window(title):
 
 if sys.argv[1] == "--message":
     print_message()
+elif sys.argv[1] == "--where":
+    print_where(sys.argv[2], sys.argv[3])
+elif sys.argv[1] == "--labels":
+    print("\n".join(labels(find_window(sys.argv[2], time.monotonic() + 20))))
 else:
     check_window(sys.argv[1])
