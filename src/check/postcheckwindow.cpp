@@ -37,6 +37,11 @@ constexpr std::array<std::pair<const char16_t *, const char16_t *>, 7> rowWords{
     {u"アンカー", u"個"},
 }};
 
+// The rows as a poster reads the form, the fields first.
+constexpr std::array<Check, 7> shownOrder{Check::Name,    Check::Mail,  Check::Title,
+                                          Check::Comment, Check::Lines, Check::LongestLine,
+                                          Check::Anchors};
+
 QString rowText(const post::CheckRow &row)
 {
     const auto [name, unit] = rowWords[std::size_t(row.check)];
@@ -88,6 +93,7 @@ PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Clipboard &clipboard, 
     , boards_(presetBoards())
 {
     setWindowTitle(u"書き込みチェック"_s);
+    setFont(mainWindow.font()); // the Japanese face the main window shows
     setAttribute(Qt::WA_DeleteOnClose);
     auto *layout = new QVBoxLayout(this);
 
@@ -180,9 +186,9 @@ void PostCheckWindow::recheck()
     const post::Post checked = post();
     result_ = post::checkPost(checked, chosen.settings, chosen.family);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i]->setText(rowText(result_.rows[i]));
-        rows[i]->setStyleSheet(result_.rows[i].over() ? u"color: #b00000; font-weight: bold"_s
-                                                      : QString());
+        const post::CheckRow &row = result_.row(shownOrder[i]);
+        rows[i]->setText(rowText(row));
+        rows[i]->setStyleSheet(row.over() ? u"color: #b00000; font-weight: bold"_s : QString());
     }
     verdict->setText(result_.accepted()
                          ? u"この掲示板に書き込めます。"_s

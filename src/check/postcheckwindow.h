@@ -52,7 +52,7 @@ public:
 
     QComboBox *board{};
     QCheckBox *newThread{};
-    std::array<QLabel *, 7> rows{};
+    std::array<QLabel *, 7> rows{}; // 名前, メール, タイトル, 本文, 行数, 1行の長さ, アンカー
     QLabel *verdict{};
     QLabel *shownName{};
     QLabel *storedMail{};

@@ -2,7 +2,8 @@
 # The post check on a user's path, read over the accessibility bus as a screen reader reads it: a
 # Comment typed over the board's limit, F7, the row and the verdict in the board's words, the
 # finding that selects the first character past the limit, the split whose Clips give the two
-# halves, a Name with #key and its trip, and 〜 made ～ by its fix and brought back by Ctrl+Z.
+# halves, a Name with #key and its trip, 〜 made ～ by its fix and brought back by Ctrl+Z, and the
+# entry of a field's context menu that opens the check again.
 [ -n "${QUILLO_OWN_SESSION_BUS:-}" ] \
     || QUILLO_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/harness.sh"
@@ -14,6 +15,9 @@ check_says() { grep -qxF "$1" <<<"$(check_labels 2>/dev/null)"; }
 expect_check() {
     eventually check_says "$1" || fail "the check does not say [$1]: $(check_labels)"
 }
+# How many windows of the program are shown; a menu is one too.
+program_windows() { xdotool search --onlyvisible --class quillo 2>/dev/null | wc -l; }
+
 # Clicks the control or list item of the check window that a screen reader names so.
 click_named() {
     local where
@@ -70,4 +74,14 @@ click_control "$MAIN_WINDOW" 825 1365 6030 330        # Title
 xdotool key ctrl+z
 click_control "$MAIN_WINDOW" 7650 1350 645 330        # Title's Clip
 expect_clipboard '題〜'
+
+xdotool windowactivate --sync "$CHECK" key alt+F4       # closed by the window manager
+wait_for_window_closed "$CHECK"
+click_control "$MAIN_WINDOW" 825 1365 6030 330        # Title
+windows_before=$(program_windows)
+xdotool click 3
+eventually test "$(program_windows)" -gt "$windows_before" || fail "no context menu came up"
+xdotool key Up Return                                 # its last entry
+CHECK=$(wait_for_window "^$CHECK_TITLE\$")
+expect_check '書き込めません。掲示板の答え: 本文がありません！'
 echo "e2e postcheck: passed"
