@@ -1,12 +1,12 @@
 #include "postcheckcase.h"
 
+#include "measurement.h"
 #include "post/postcheck.h"
 #include "posttext.h"
 #include "text/textcodec.h"
 
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -24,8 +24,7 @@ template <typename Work> double medianSeconds(Work &&work)
         work();
         times << timer.nsecsElapsed() / 1e9;
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
 } // namespace
