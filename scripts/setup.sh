@@ -19,11 +19,13 @@ PACKAGE_PACKAGES=(dpkg-dev file)
 # its Python bindings read the windows as a screen reader does; Chromium renders the preview page.
 # The package's checks: Debian's (lintian), the desktop's (entry, metadata) and the manual page's.
 # A print server of the test's own with a printer that writes PDF files (through Ghostscript);
-# valgrind watches the real program start and end; the C library's crypt(3) checks the trips' own.
+# valgrind watches the real program start and end; the C library's crypt(3) checks the trips' own;
+# a board's web server of the tests' own, in Python, with certificates made by openssl.
 TEST_PACKAGES=(xvfb xauth xclip xdotool openbox imagemagick x11-utils poppler-utils
     weston xwayland qt6-wayland dbus at-spi2-core python3-pyatspi chromium
     "${PACKAGE_PACKAGES[@]}" lintian desktop-file-utils appstream man-db
-    cups cups-client cups-bsd printer-driver-cups-pdf ghostscript valgrind libcrypt-dev)
+    cups cups-client cups-bsd printer-driver-cups-pdf ghostscript valgrind libcrypt-dev
+    python3 openssl)
 # clang with its sanitizer and libFuzzer runtimes.
 SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 # The Windows build: MinGW-w64 (posix threads) and Ninja for the cross build against the Qt of

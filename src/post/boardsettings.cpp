@@ -3,7 +3,11 @@
 #include "text/linereader.h"
 #include "text/textcodec.h"
 
+#include <QRegularExpression>
+
 #include <array>
+
+using namespace Qt::StringLiterals;
 
 namespace post {
 
@@ -61,6 +65,21 @@ BoardSettings parseSettings(QByteArrayView settingText)
         text::decodeText(settingText), [&](QStringView line) { readSetting(settings, line); },
         text::LineRule::Clipboard);
     return settings;
+}
+
+QString whyNotSettings(QByteArrayView answer)
+{
+    const QString start = u"SETTING.TXT ではありません: "_s;
+    if (answer.contains('\0'))
+        return start + u"文字でないバイトがあります。"_s;
+    const QByteArray head =
+        answer.first(std::min<qsizetype>(answer.size(), 512)).toByteArray().toLower();
+    if (head.contains("<html") || head.contains("<!doctype"))
+        return start + u"HTML のページです。"_s;
+    static const QRegularExpression setting(u"(^|\\n)BBS_[A-Z_]+="_s);
+    if (!setting.match(text::decodeText(answer)).hasMatch())
+        return start + u"BBS_ で始まる設定がありません。"_s;
+    return {};
 }
 
 } // namespace post

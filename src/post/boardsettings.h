@@ -33,4 +33,8 @@ struct BoardSettings
 // 10^12), which it names in `ignored`.
 BoardSettings parseSettings(QByteArrayView settingText);
 
+// Why an answer is no SETTING.TXT (bytes that are no text, an HTML page, no BBS_ setting in it),
+// in Japanese; empty when it is one.
+QString whyNotSettings(QByteArrayView answer);
+
 } // namespace post
