@@ -19,8 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries come from what the program links; the Japanese font it needs to be readable,
 # from here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libcups2 is loaded only when the program prints, so the library scan does not see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, fonts-ipafont-gothic | fonts-noto-cjk")
+# libcups2 is loaded only when the program prints, so the library scan does not see it. A board's
+# settings are read over https through Qt Network's OpenSSL backend (libqt6network6 brings it and
+# OpenSSL), verified against the system's certificates.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, ca-certificates, fonts-ipafont-gothic | fonts-noto-cjk")
 # Japanese texts in Qt's own dialogs, the Mincho face of "M", the browser for "IE", and fcitx5's
 # module for Qt 6, without which Japanese typed through fcitx5 arrives as Latin text (ibus's module
 # comes with Qt itself; uim has none for Qt 6).

@@ -47,6 +47,8 @@ endforeach()
 # reads itself: no image format plugin is needed.
 install_stripped(qwindows.dll ${qt_prefix}/plugins/platforms/qwindows.dll platforms)
 install_stripped(qwindowsvistastyle.dll ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll styles)
+# TLS through Windows' own Schannel, for a board's settings read over https.
+install_stripped(qschannelbackend.dll ${qt_prefix}/plugins/tls/qschannelbackend.dll tls)
 install_stripped(libgcc_s_seh-1.dll ${mingw_gcc_runtime}/libgcc_s_seh-1.dll .)
 install_stripped(libstdc++-6.dll ${mingw_gcc_runtime}/libstdc++-6.dll .)
 install_stripped(libwinpthread-1.dll ${mingw_runtime}/libwinpthread-1.dll .)

@@ -29,7 +29,8 @@ fi
 
 # tabletevent OFF: the dfsg source drops src/3rdparty/wintab, which tablet support includes.
 # direct2d ON: Qt builds the DirectWrite font engine only with it, and PrintSupport links to it;
-# direct2d1_1 OFF skips the direct2d platform plugin. ssl OFF needs schannel OFF too.
+# direct2d1_1 OFF skips the direct2d platform plugin. ssl ON with schannel ON: TLS through Windows'
+# own Schannel (plugins/tls/qschannelbackend.dll), no OpenSSL to ship.
 cmake -G Ninja -S qtbase-everywhere-src-6.4.2 -B build \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$work/qt6-mingw" \
@@ -38,7 +39,7 @@ cmake -G Ninja -S qtbase-everywhere-src-6.4.2 -B build \
   -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_vulkan=OFF \
   -DFEATURE_direct2d=ON -DFEATURE_direct2d1_1=OFF -DFEATURE_tabletevent=OFF \
   -DFEATURE_dbus=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF \
-  -DFEATURE_ssl=OFF -DFEATURE_openssl=OFF -DFEATURE_schannel=OFF -DFEATURE_icu=OFF \
+  -DFEATURE_ssl=ON -DFEATURE_openssl=OFF -DFEATURE_schannel=ON -DFEATURE_icu=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
   -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
   -DFEATURE_system_doubleconversion=OFF

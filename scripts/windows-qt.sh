@@ -3,7 +3,9 @@
 # folder (QUILLO_QT_MINGW, default /var/cache/quillo/qt6-mingw). Sourced by test.sh and package.sh,
 # or run on its own. In turn: the Qt already unpacked there; else the ready archive in
 # shared/qt-mingw/ beside the repository, unpacked there; else qtbase built from Debian's source by
-# scripts/build-qt-mingw.sh (about 20 minutes on two cores) and unpacked there.
+# scripts/build-qt-mingw.sh (about 20 minutes on two cores) and unpacked there. The cache
+# remembers the archive it was unpacked from by its checksum, and is unpacked again when the
+# archive changes; without an archive, a cache without TLS (from an older archive) is built anew.
 # Says one line per stage; running it again changes nothing.
 
 : "${QUILLO_QT_MINGW:=/var/cache/quillo/qt6-mingw}"
@@ -12,11 +14,18 @@ export QUILLO_QT_MINGW
 ensure_windows_qt() {
     local repo archive_name=qt6-mingw-6.4.2-x86_64.tar.xz archive work
     repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-    if [ -f "$QUILLO_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    local stamp=$QUILLO_QT_MINGW/.unpacked-from ready=
+    [ -f "$QUILLO_QT_MINGW/lib/cmake/Qt6/qt.toolchain.cmake" ] && ready=yes
+    archive="$(dirname "$repo")/shared/qt-mingw/$archive_name"
+    if [ -f "$archive" ]; then
+        if [ -n "$ready" ] && [ "$(cat "$stamp" 2>/dev/null)" = "$(sha256sum <"$archive")" ]; then
+            echo "Windows Qt: using $QUILLO_QT_MINGW"
+            return 0
+        fi
+    elif [ -n "$ready" ] && [ -f "$QUILLO_QT_MINGW/plugins/tls/qschannelbackend.dll" ]; then
         echo "Windows Qt: using $QUILLO_QT_MINGW"
         return 0
     fi
-    archive="$(dirname "$repo")/shared/qt-mingw/$archive_name"
     if [ ! -f "$archive" ]; then
         work=${QUILLO_QT_BUILD_DIR:-/var/tmp/quillo-qt-mingw}
         echo "Windows Qt: no $archive; building qtbase for Windows in $work (about 20 minutes) ..."
@@ -34,6 +43,7 @@ ensure_windows_qt() {
     mkdir -p "$parent"
     tmp=$(mktemp -d "$parent/.qt6-mingw.XXXXXX")
     tar -C "$tmp" -xJf "$archive" || { rm -rf "$tmp"; return 1; }
+    sha256sum <"$archive" >"$tmp/qt6-mingw/.unpacked-from"
     rm -rf "$QUILLO_QT_MINGW"
     mv "$tmp/qt6-mingw" "$QUILLO_QT_MINGW"
     rmdir "$tmp"

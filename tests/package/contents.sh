@@ -31,8 +31,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = utils ] || fail "section $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 depends=$(field Depends)
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-    'fonts-ipafont-gothic | fonts-noto-cjk'; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6 \
+    ca-certificates 'fonts-ipafont-gothic | fonts-noto-cjk'; do
     grep -qF "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
