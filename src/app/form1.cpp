@@ -2,6 +2,7 @@
 
 #include "app/form2.h"
 #include "app/module1.h"
+#include "check/boardstore.h"
 #include "cliptools/fieldtransfer.h"
 #include "cliptools/quotemark.h"
 #include "html/preview.h"
@@ -114,7 +115,8 @@ QStringList Form1::dataFileNames() const
     return fields_->fileNames() + AuxMemoForm::fileNamesOf(AuxMemoForm::Form3)
            + AuxMemoForm::fileNamesOf(AuxMemoForm::Form4) + store::SnapshotSlots::fileNames()
            + cliptools::quoteMarkFileNames() + html::previewFileNames()
-           + QStringList{windowPlaceFile, store::Recovery::fileName};
+           + QStringList{windowPlaceFile, store::Recovery::fileName}
+           + check::BoardStore(services_.files, dataFolder_).fileNames();
 }
 
 void Form1::ensureDataFolder()

@@ -43,6 +43,6 @@ void Form1::openPostCheck()
 {
     if (!postCheck)
         postCheck =
-            new check::PostCheckWindow(*this, services_.clipboard, {Text1, Text2, Text6, Text7});
+            new check::PostCheckWindow(*this, services_, dataFolder_, {Text1, Text2, Text6, Text7});
     postCheck->open();
 }

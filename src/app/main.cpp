@@ -17,6 +17,7 @@
 #include "os/registry.h"
 #include "os/services.h"
 #include "os/singleinstance.h"
+#include "os/webfetch.h"
 #include "os/windowsystem.h"
 
 #include <QApplication>
@@ -74,9 +75,10 @@ int main(int argc, char *argv[])
     os::Printer printer;
     os::SystemRegistry registry;
     os::Programs programs;
+    os::NetworkFetch web;
     os::Services services{
         os::programFolder(), files,   dialogs,  clipboard, browser, colourDialog, openDialog,
-        os::desktopFolder(), printer, registry, programs};
+        os::desktopFolder(), printer, registry, programs,  web};
 
     const QString dataFolder = os::dataFolderFor(services.programFolder);
     os::SingleInstance instance(dataFolder);

@@ -1,10 +1,17 @@
 #include "check/postcheckwindow.h"
 
 #include "os/clipboard.h"
+#include "os/dialogs.h"
+#include "os/fileerror.h"
+#include "os/services.h"
+#include "os/textfiles.h"
+#include "os/webfetch.h"
+#include "post/boardaddress.h"
 #include "widgets/textbox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -85,12 +92,15 @@ QString textOf(const QWidget *box)
 
 } // namespace
 
-PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Clipboard &clipboard, PostFields fields)
+PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Services &services,
+                                 const QString &dataFolder, PostFields fields)
     : QWidget(&mainWindow, Qt::Window | Qt::WindowStaysOnTopHint)
     , mainWindow_(mainWindow)
-    , clipboard_(clipboard)
+    , services_(services)
     , fields_(fields)
     , boards_(presetBoards())
+    , store_(services.files, dataFolder)
+    , kept_(store_.load())
 {
     setWindowTitle(u"書き込みチェック"_s);
     setFont(mainWindow.font()); // the Japanese face the main window shows
@@ -100,12 +110,42 @@ PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Clipboard &clipboard, 
     auto *chooser = new QHBoxLayout;
     board = new QComboBox(this);
     board->setAccessibleName(u"掲示板"_s);
-    for (const Board &each : boards_)
-        board->addItem(each.name);
     newThread = new QCheckBox(u"スレッドを立てる"_s, this);
     chooser->addWidget(board, 1);
     chooser->addWidget(newThread);
     layout->addLayout(chooser);
+
+    keptBar_ = new QWidget(this);
+    auto *kept = new QHBoxLayout(keptBar_);
+    kept->setContentsMargins({});
+    family = new QComboBox(keptBar_);
+    family->setAccessibleName(u"数え方"_s);
+    family->addItems({u"0ch+ 互換の数え方"_s, u"5ちゃんねるの数え方"_s});
+    refresh = new QPushButton(u"更新"_s, keptBar_);
+    remove = new QPushButton(u"削除"_s, keptBar_);
+    kept->addWidget(family, 1);
+    kept->addWidget(refresh);
+    kept->addWidget(remove);
+    layout->addWidget(keptBar_);
+    addBar_ = new QWidget(this);
+    auto *adding = new QHBoxLayout(addBar_);
+    adding->setContentsMargins({});
+    address = new QLineEdit(addBar_);
+    address->setAccessibleName(u"掲示板かスレッドのアドレス"_s);
+    address->setPlaceholderText(u"https://…/test/read.cgi/… か https://…/板/"_s);
+    read = new QPushButton(u"読み込む"_s, addBar_);
+    stopReading = new QPushButton(u"やめる"_s, addBar_);
+    stopReading->setEnabled(false);
+    adding->addWidget(address, 1);
+    adding->addWidget(read);
+    adding->addWidget(stopReading);
+    layout->addWidget(addBar_);
+    offered = new QPushButton(this);
+    layout->addWidget(offered);
+    boardNote = new QLabel(this);
+    boardNote->setWordWrap(true);
+    layout->addWidget(boardNote);
+    fillChooser(0);
 
     for (QLabel *&row : rows) {
         row = new QLabel(this);
@@ -144,7 +184,21 @@ PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Clipboard &clipboard, 
     layout->addWidget(partsBox_);
     resize(380, 560);
 
-    connect(board, &QComboBox::currentIndexChanged, this, &PostCheckWindow::recheck);
+    connect(board, &QComboBox::currentIndexChanged, this, &PostCheckWindow::boardChosen);
+    connect(family, &QComboBox::activated, this, &PostCheckWindow::familyChosen);
+    connect(refresh, &QPushButton::clicked, this, &PostCheckWindow::refreshBoard);
+    connect(remove, &QPushButton::clicked, this, &PostCheckWindow::removeBoard);
+    connect(read, &QPushButton::clicked, this, &PostCheckWindow::readTyped);
+    connect(address, &QLineEdit::returnPressed, this, &PostCheckWindow::readTyped);
+    connect(stopReading, &QPushButton::clicked, this, [this] {
+        services_.web.cancel();
+        stopReading->setEnabled(false);
+        boardNote->setText(u"読み込みをやめました。"_s);
+    });
+    connect(offered, &QPushButton::clicked, this, [this] {
+        if (const auto found = post::boardAddressOf(services_.clipboard.text()))
+            readBoard(*found, -1);
+    });
     connect(newThread, &QCheckBox::toggled, this, &PostCheckWindow::recheck);
     for (QLineEdit *line : {fields_.name, fields_.mail, fields_.title})
         connect(line, &QLineEdit::textChanged, this, &PostCheckWindow::recheck);
@@ -152,12 +206,21 @@ PostCheckWindow::PostCheckWindow(QWidget &mainWindow, os::Clipboard &clipboard, 
     connect(findings, &QListWidget::itemSelectionChanged, this, &PostCheckWindow::selectFinding);
     connect(fix, &QPushButton::clicked, this, &PostCheckWindow::fixFinding);
     connect(split, &QPushButton::clicked, this, &PostCheckWindow::showParts);
-    recheck();
+    boardChosen();
 }
 
 void PostCheckWindow::open()
 {
     if (!isVisible()) {
+        // A board's address on the clipboard (the thread the poster copied) is offered, not read.
+        const auto found = post::boardAddressOf(services_.clipboard.text());
+        const bool known =
+            found && std::any_of(kept_.begin(), kept_.end(), [&](const KeptBoard &k) {
+                return k.address == found->board;
+            });
+        offered->setVisible(found && !known);
+        if (found && !known)
+            offered->setText(u"クリップボードの掲示板を追加: %1"_s.arg(found->board.toString()));
         // Beside the main window, on the side where the screen has room.
         const QRect main = mainWindow_.frameGeometry();
         const QRect screen = mainWindow_.screen()->availableGeometry();
@@ -180,9 +243,145 @@ post::Post PostCheckWindow::post() const
             textOf(fields_.comment), newThread->isChecked()};
 }
 
+int PostCheckWindow::chosenKept() const
+{
+    const int index = board->currentIndex() - int(boards_.size());
+    return index >= 0 && index < int(kept_.size()) ? index : -1;
+}
+
+Board PostCheckWindow::chosenBoard() const
+{
+    if (const int kept = chosenKept(); kept >= 0)
+        return {nameOf(kept_[std::size_t(kept)]),
+                post::parseSettings(kept_[std::size_t(kept)].settingText),
+                kept_[std::size_t(kept)].family};
+    const int preset = board->currentIndex();
+    return boards_[std::size_t(preset >= 0 && preset < int(boards_.size()) ? preset : 0)];
+}
+
+// The presets, the boards added, and the entry that adds one.
+void PostCheckWindow::fillChooser(int current)
+{
+    const QSignalBlocker quiet(board);
+    board->clear();
+    for (const Board &each : boards_)
+        board->addItem(each.name);
+    for (const KeptBoard &each : kept_)
+        board->addItem(nameOf(each));
+    board->addItem(u"掲示板を追加…"_s);
+    board->setCurrentIndex(current);
+}
+
+void PostCheckWindow::boardChosen()
+{
+    const int kept = chosenKept();
+    const bool adding = board->currentIndex() == board->count() - 1;
+    keptBar_->setVisible(kept >= 0);
+    addBar_->setVisible(adding);
+    QString note;
+    if (kept >= 0) {
+        const KeptBoard &chosen = kept_[std::size_t(kept)];
+        family->setCurrentIndex(chosen.family == post::Family::FiveCh ? 1 : 0);
+        note = u"%1 の設定（%2 に読み込み）"_s.arg(
+            chosen.address.toString(), chosen.readAt.toLocalTime().toString(u"yyyy-MM-dd HH:mm"_s));
+        const QStringList ignored = post::parseSettings(chosen.settingText).ignored;
+        if (!ignored.isEmpty())
+            note += u"\n使えない値のため無視した設定: "_s + ignored.join(u"、"_s);
+    } else if (adding) {
+        address->setFocus();
+    }
+    boardNote->setText(note);
+    recheck();
+}
+
+// Reads the board's SETTING.TXT: as a new entry, or in place of the one at `replacing`. Whatever
+// fails, the entry in use stays as it was.
+void PostCheckWindow::readBoard(const post::BoardAddress &found, int replacing)
+{
+    const QUrl url = found.settingText();
+    boardNote->setText(u"%1 を読み込んでいます…"_s.arg(url.toString()));
+    stopReading->setEnabled(true);
+    services_.web.get(url, [this, found, replacing, url](const os::FetchAnswer &answer) {
+        stopReading->setEnabled(false);
+        const QString why = answer.bytes ? post::whyNotSettings(*answer.bytes) : answer.reason;
+        if (!why.isEmpty()) {
+            boardNote->clear();
+            services_.dialogs.inform(
+                u"「%1」を読めませんでした。\n理由: %2"_s.arg(url.toString(), why));
+            return;
+        }
+        KeptBoard kept{found.board, found.family, QDateTime::currentDateTimeUtc(), *answer.bytes};
+        int at = replacing;
+        if (at >= 0) {
+            kept.family = kept_[std::size_t(at)].family; // as the user chose it
+            kept_[std::size_t(at)] = kept;
+        } else {
+            kept_.push_back(kept);
+            at = int(kept_.size()) - 1;
+        }
+        offered->hide();
+        address->clear();
+        keep();
+        fillChooser(int(boards_.size()) + at);
+        boardChosen();
+    });
+}
+
+void PostCheckWindow::readTyped()
+{
+    const auto found = post::boardAddressOf(address->text());
+    if (!found) {
+        services_.dialogs.inform(
+            u"「%1」は掲示板やスレッドのアドレスではありません。"_s.arg(address->text().trimmed()));
+        return;
+    }
+    const auto known = std::find_if(kept_.begin(), kept_.end(),
+                                    [&](const KeptBoard &k) { return k.address == found->board; });
+    readBoard(*found, known == kept_.end() ? -1 : int(known - kept_.begin()));
+}
+
+void PostCheckWindow::refreshBoard()
+{
+    if (const int kept = chosenKept(); kept >= 0)
+        readBoard({kept_[std::size_t(kept)].address, kept_[std::size_t(kept)].family}, kept);
+}
+
+void PostCheckWindow::removeBoard()
+{
+    const int kept = chosenKept();
+    if (kept < 0
+        || !services_.dialogs.confirm(
+            u"「%1」を一覧から削除しますか？"_s.arg(nameOf(kept_[std::size_t(kept)]))))
+        return;
+    kept_.erase(kept_.begin() + kept);
+    keep();
+    fillChooser(0);
+    boardChosen();
+}
+
+void PostCheckWindow::familyChosen()
+{
+    if (const int kept = chosenKept(); kept >= 0) {
+        kept_[std::size_t(kept)].family =
+            family->currentIndex() == 1 ? post::Family::FiveCh : post::Family::ZeroChPlus;
+        keep();
+        recheck();
+    }
+}
+
+bool PostCheckWindow::keep()
+{
+    QString file;
+    os::FileError error;
+    if (store_.save(kept_, &file, &error))
+        return true;
+    os::reportFileFailure(services_, os::FileFailure::NotSaved, file, error.reason());
+    return false;
+}
+
 void PostCheckWindow::recheck()
 {
-    const Board &chosen = boards_[std::size_t(std::max(0, board->currentIndex()))];
+    const Board chosen = chosenBoard();
     const post::Post checked = post();
     result_ = post::checkPost(checked, chosen.settings, chosen.family);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -284,9 +483,9 @@ void PostCheckWindow::fixFinding()
 void PostCheckWindow::showParts()
 {
     for (std::size_t i = 0; i < parts_.size(); ++i) {
-        const post::CheckResult part = post::checkPost(
-            {{}, {}, {}, parts_[i]}, boards_[std::size_t(board->currentIndex())].settings,
-            boards_[std::size_t(board->currentIndex())].family);
+        const Board chosen = chosenBoard();
+        const post::CheckResult part =
+            post::checkPost({{}, {}, {}, parts_[i]}, chosen.settings, chosen.family);
         auto *line = new QWidget(partsBox_);
         auto *layout = new QHBoxLayout(line);
         layout->setContentsMargins({});
@@ -298,7 +497,8 @@ void PostCheckWindow::showParts()
         auto *clip = new QPushButton(u"Clip"_s, line);
         clip->setAccessibleName(u"%1 件目を Clip"_s.arg(i + 1));
         const QString text = parts_[i];
-        connect(clip, &QPushButton::clicked, this, [this, text] { clipboard_.putText(text); });
+        connect(clip, &QPushButton::clicked, this,
+                [this, text] { services_.clipboard.putText(text); });
         layout->addWidget(clip);
         partsLayout_->addWidget(line);
     }

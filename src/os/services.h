@@ -13,6 +13,7 @@ class OpenDialog;
 class Printer;
 class Programs;
 class Registry;
+class WebFetch;
 
 // The operating-system services a window of the program works with. The program passes the real
 // ones; tests pass doubles and a temporary program folder.
@@ -29,6 +30,7 @@ struct Services
     Printer &printer;
     Registry &registry;
     Programs &programs;
+    WebFetch &web; // a board's settings, read when the user asks
 };
 
 } // namespace os

@@ -61,6 +61,7 @@ private slots:
     void japaneseLook();
     void secondaryWindowsShareTheTopmostState();
     void postCheckFollowsTheFields();
+    void boardsAreAddedByTheirAddress();
 };
 
 void Form1Test::windowAndPlacesOfControls()
@@ -385,6 +386,57 @@ void Form1Test::postCheckFollowsTheFields()
     QTest::keyClick(&form, Qt::Key_F7); // again: the same window, forward
     QCOMPARE(form.postCheck.data(), &check);
     QCOMPARE(QDir(program.dataFolder()).entryList(QDir::Files), QStringList());
+}
+
+// The thread's address on the clipboard is offered; its board's settings, read when asked, are
+// the check's limits and are kept, for the next start without a network; a read that fails
+// keeps the entry as it was.
+void Form1Test::boardsAreAddedByTheirAddress()
+{
+    TestProgram program;
+    const QUrl setting(u"https://example.jp/board/SETTING.TXT"_s);
+    const QByteArray settings =
+        "BBS_TITLE=\x83\x65\x83\x58\x83\x67\x94\xc2\nBBS_MESSAGE_COUNT=4096\n"
+        "BBS_NAME_COUNT=0\n";
+    program.web.answers[setting] = {settings, {}};
+    Form1 &form = program.start();
+    program.clipboard.putText(u"https://example.jp/test/read.cgi/board/1234567890/12"_s);
+    form.Text7->setPlainText(u"本文"_s);
+    form.openPostCheck();
+    check::PostCheckWindow *check = form.postCheck;
+    QVERIFY(check->offered->isVisible());
+    QCOMPARE(program.web.asked, QList<QUrl>()); // offered, not read
+    check->offered->click();
+    QTRY_COMPARE(check->board->currentText(), u"テスト板"_s);
+    QCOMPARE(program.web.asked, QList<QUrl>{setting});
+    QCOMPARE(check->rows[3]->text(), u"本文: 4 / 4096 バイト"_s);
+    QVERIFY2(check->boardNote->text().endsWith(u"使えない値のため無視した設定: BBS_NAME_COUNT=0"_s),
+             qPrintable(check->boardNote->text()));
+    QCOMPARE(program.readData("setting1.txt"), settings);
+    QVERIFY(program.readData("boards.txt").startsWith("https://example.jp/board/\t0ch+\t20"));
+
+    // The next start, offline: the entry and its limits are there.
+    program.web.answers.clear();
+    program.stop();
+    Form1 &again = program.start();
+    again.openPostCheck();
+    check = again.postCheck;
+    check->board->setCurrentIndex(2);
+    QCOMPARE(check->board->currentText(), u"テスト板"_s);
+    QCOMPARE(check->rows[3]->text(), u"本文: 0 / 4096 バイト"_s);
+    check->refresh->click();
+    QTRY_COMPARE(program.dialogs.shown.size(), 1);
+    QCOMPARE(
+        program.dialogs.shown.first(),
+        u"「https://example.jp/board/SETTING.TXT」を読めませんでした。\n理由: サーバーが見つかりません。"_s);
+    QCOMPARE(check->board->currentText(), u"テスト板"_s);
+    QCOMPARE(program.readData("setting1.txt"), settings);
+
+    program.dialogs.confirmations = {true};
+    check->remove->click();
+    QCOMPARE(check->board->currentIndex(), 0);
+    QCOMPARE(program.readData("boards.txt"), QByteArray());
+    QCOMPARE(program.readData("setting1.txt"), QByteArray("<missing>"));
 }
 
 QTEST_MAIN(Form1Test)

@@ -65,7 +65,8 @@ int main(int argc, char *argv[])
                           doubles.services.desktopFolder,
                           doubles.printer,
                           doubles.registry,
-                          doubles.programs};
+                          doubles.programs,
+                          doubles.web};
     Form1 form(services);
     form.Form_Load();
     const QString line = QString(78, QChar(u'新')) + QLatin1String("\r\n");

@@ -1,9 +1,10 @@
 """A board's web server for the tests, on 127.0.0.1 only: SETTING.TXT and the ways a server
-answers badly. It serves plain HTTP on one port and HTTPS on two (the second with a certificate
-for another host), prints "http PORT https PORT other PORT" once listening, and ends by itself
-after a minute, or when its standard input closes.
+answers badly. It serves plain HTTP on one port and, given certificates, HTTPS on two more (the
+second with a certificate for another host), prints "http PORT https PORT other PORT" (or
+"http PORT") once listening, and ends by itself after a few minutes, or when its standard input
+closes.
 
-usage: boardserver.py CERTIFICATE KEY OTHER_CERTIFICATE OTHER_KEY"""
+usage: boardserver.py [CERTIFICATE KEY OTHER_CERTIFICATE OTHER_KEY]"""
 
 import http.server
 import os
@@ -84,9 +85,10 @@ def serve(certificate=None, key=None):
 
 
 ports["http"] = serve()
-ports["https"] = serve(sys.argv[1], sys.argv[2])
-ports["other"] = serve(sys.argv[3], sys.argv[4])
-print(f"http {ports['http']} https {ports['https']} other {ports['other']}", flush=True)
-threading.Timer(60, lambda: os._exit(0)).start()
+if len(sys.argv) == 5:
+    ports["https"] = serve(sys.argv[1], sys.argv[2])
+    ports["other"] = serve(sys.argv[3], sys.argv[4])
+print(" ".join(f"{name} {port}" for name, port in ports.items()), flush=True)
+threading.Timer(300, lambda: os._exit(0)).start()
 sys.stdin.read()
 os._exit(0)

@@ -63,7 +63,7 @@ QString temporaryIn(const QString &parentFolder)
 
 TestProgram::TestProgram(const QString &parentFolder)
     : services{QString(),  files,     dialogs, clipboard, browser, colourDialog,
-               openDialog, QString(), printer, registry,  programs}
+               openDialog, QString(), printer, registry,  programs, web}
     , folder_(temporaryIn(parentFolder))
     , desktop_(temporaryIn(parentFolder))
 {

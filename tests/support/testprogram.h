@@ -9,6 +9,7 @@
 #include "support/recordingbrowser.h"
 #include "support/scriptedcolourdialog.h"
 #include "support/scripteddialogs.h"
+#include "support/scriptedfetch.h"
 #include "support/scriptedopendialog.h"
 
 #include <QByteArray>
@@ -71,6 +72,7 @@ public:
     PdfPrinter printer;
     FakeRegistry registry;
     FakePrograms programs;
+    ScriptedFetch web;
     os::Services services;
 
 private:
