@@ -8,19 +8,6 @@
     || QUILLO_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/harness.sh"
 
-CHECK_TITLE='書き込みチェック'
-check_labels() { /usr/bin/python3 "$(dirname "$0")/accessibility.py" --labels "$CHECK_TITLE"; }
-check_says() { grep -qxF "$1" <<<"$(check_labels 2>/dev/null)"; }
-expect_check() {
-    eventually check_says "$1" || fail "the check does not say [$1]: $(check_labels)"
-}
-click_named() {
-    local where
-    where=$(/usr/bin/python3 "$(dirname "$0")/accessibility.py" --where "$CHECK_TITLE" "$1") \
-        || fail "no [$1] in the check window"
-    xdotool mousemove $where click 1
-}
-
 # The server ends when its input does: the test holds that open until it ends.
 mkfifo "$WORK/server-input"
 exec 5<>"$WORK/server-input"
@@ -30,13 +17,18 @@ OTHER_PIDS=$SERVER_PID
 eventually test -s "$WORK/ports" || fail "the board's server did not start"
 port=$(awk '{ print $2 }' "$WORK/ports")
 
+# The program, to the right of the small screen, with a Comment, and the check beside it.
+open_check() {
+    start_quillo QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    xdotool windowmove --sync "$MAIN_WINDOW" 390 100
+    click_control "$MAIN_WINDOW" 765 2175 8505 3465  # Comment
+    paste_text '本文'
+    xdotool key F7
+    CHECK=$(wait_for_window "^$CHECK_TITLE\$")
+}
+
 start_x
-start_quillo QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-xdotool windowmove --sync "$MAIN_WINDOW" 390 100
-click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
-paste_text '本文'
-xdotool key F7
-CHECK=$(wait_for_window "^$CHECK_TITLE\$")
+open_check
 expect_check '本文: 4 / 2048 バイト'
 # The chooser has the focus as the window opens: its last entry adds a board, and the address
 # field takes the focus.
@@ -53,12 +45,7 @@ wait_for_exit
 kill "$SERVER_PID"
 wait "$SERVER_PID" 2>/dev/null || true
 OTHER_PIDS=
-start_quillo QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-xdotool windowmove --sync "$MAIN_WINDOW" 390 100
-click_control "$MAIN_WINDOW" 765 2175 8505 3465      # Comment
-paste_text '本文'
-xdotool key F7
-CHECK=$(wait_for_window "^$CHECK_TITLE\$")
+open_check
 xdotool windowactivate --sync "$CHECK" key Home Down Down
 expect_check '本文: 4 / 4096 バイト'
 click_named '更新'

@@ -200,6 +200,24 @@ clipboard_text() {
     xclip -o -selection clipboard
 }
 
+# The post check, read and clicked over the accessibility bus as a screen reader would (the
+# program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, the test on a session bus of its own).
+CHECK_TITLE='書き込みチェック'
+check_labels() { /usr/bin/python3 "$(dirname "$0")/accessibility.py" --labels "$CHECK_TITLE"; }
+check_says() { grep -qxF "$1" <<<"$(check_labels 2>/dev/null)"; }
+expect_check() {
+    eventually check_says "$1" || fail "the check does not say [$1]: $(check_labels)"
+}
+# Clicks the control or list item of the check window that a screen reader names so.
+click_named() {
+    local where
+    where=$(/usr/bin/python3 "$(dirname "$0")/accessibility.py" --where "$CHECK_TITLE" "$1") \
+        || fail "no [$1] in the check window"
+    xdotool mousemove $where click 1
+}
+# How many windows of the program are shown; a menu is one too.
+program_windows() { xdotool search --onlyvisible --class quillo 2>/dev/null | wc -l; }
+
 # Reads the message box that is showing over the accessibility bus, as a screen reader reads it
 # (the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1, the test on a session bus of its
 # own), checks its text and answers it with OK.

@@ -8,23 +8,6 @@
     || QUILLO_OWN_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/harness.sh"
 
-CHECK_TITLE='書き込みチェック'
-
-check_labels() { /usr/bin/python3 "$(dirname "$0")/accessibility.py" --labels "$CHECK_TITLE"; }
-check_says() { grep -qxF "$1" <<<"$(check_labels 2>/dev/null)"; }
-expect_check() {
-    eventually check_says "$1" || fail "the check does not say [$1]: $(check_labels)"
-}
-# How many windows of the program are shown; a menu is one too.
-program_windows() { xdotool search --onlyvisible --class quillo 2>/dev/null | wc -l; }
-
-# Clicks the control or list item of the check window that a screen reader names so.
-click_named() {
-    local where
-    where=$(/usr/bin/python3 "$(dirname "$0")/accessibility.py" --where "$CHECK_TITLE" "$1") \
-        || fail "no [$1] in the check window"
-    xdotool mousemove $where click 1
-}
 
 start_x
 start_quillo QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

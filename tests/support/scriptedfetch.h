@@ -19,7 +19,8 @@ public:
             answers.value(url, {std::nullopt, QStringLiteral("サーバーが見つかりません。")});
         ++pending_;
         QMetaObject::invokeMethod(
-            this, [this, answer, answered, request = pending_] {
+            this,
+            [this, answer, answered, request = pending_] {
                 if (request == pending_)
                     answered(answer);
             },

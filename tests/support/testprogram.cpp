@@ -62,7 +62,7 @@ QString temporaryIn(const QString &parentFolder)
 } // namespace
 
 TestProgram::TestProgram(const QString &parentFolder)
-    : services{QString(),  files,     dialogs, clipboard, browser, colourDialog,
+    : services{QString(),  files,     dialogs, clipboard, browser,  colourDialog,
                openDialog, QString(), printer, registry,  programs, web}
     , folder_(temporaryIn(parentFolder))
     , desktop_(temporaryIn(parentFolder))
