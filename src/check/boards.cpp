@@ -8,7 +8,6 @@ std::vector<Board> presetBoards()
     zeroChPlus.defaultName = QStringLiteral("名無しさん");
     // What the SETTING.TXT of most 5ch boards says; the board's own comes with its address.
     post::BoardSettings fiveCh = zeroChPlus;
-    fiveCh.defaultName = QStringLiteral("名無しさん");
     fiveCh.subjectBytes = 96;
     fiveCh.nameBytes = 96;
     fiveCh.mailBytes = 64;

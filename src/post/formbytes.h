@@ -23,10 +23,6 @@ struct SentCharacter
     bool lineBreak;
 };
 
-// Calls sent(const SentCharacter &) for each character, in order, making nothing on the heap: the
-// check runs at every keystroke, on Comments of any size.
-template <typename Sent> void forEachSent(QStringView text, Sent &&sent);
-
 // Each character's bytes, as the browser sends them.
 QByteArray bytesOf(const SentCharacter &character);
 
@@ -37,6 +33,8 @@ struct ShiftJisCode
 };
 ShiftJisCode shiftJisCode(char32_t c);
 
+// Calls sent(const SentCharacter &) for each character, in order, making nothing on the heap: the
+// check runs at every keystroke, on Comments of any size.
 template <typename Sent> void forEachSent(QStringView text, Sent &&sent)
 {
     for (qsizetype i = 0; i < text.size();) {
