@@ -45,12 +45,20 @@ start_x() {
     # them: a server whose window manager cannot reach it is started again.
     local attempt
     for attempt in 1 2 3; do
-        start_x_server && start_window_manager && return 0
+        start_x_server && start_window_manager && share_with_session_bus && return 0
         kill $WM_PID "$X_PID" 2>/dev/null || true
         wait $WM_PID "$X_PID" 2>/dev/null || true
         WM_PID=
     done
     fail "Xvfb or openbox did not start: $(cat "$WORK/xvfb.log" "$WORK/openbox.log")"
+}
+
+# A test on a session bus of its own (the accessibility tests) has the services that bus starts,
+# the accessibility bus among them, live in its own folders and on its own display: from the
+# caller's home they would share one socket with every other such test running beside it.
+share_with_session_bus() {
+    [ -z "${QUILLO_OWN_SESSION_BUS:-}" ] \
+        || dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME DISPLAY
 }
 
 # Starts Xvfb on a display number it chooses, and sets DISPLAY once the server answers there.
