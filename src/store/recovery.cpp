@@ -37,7 +37,7 @@ Recovery::Recovery(os::Services &services, QString dataFolder)
 Recovery::~Recovery()
 {
     services_.files.setBackgroundWriter(nullptr);
-    writer_.waitForDone();
+    finish();
 }
 
 void Recovery::watch(FieldGroup &group)
@@ -104,14 +104,14 @@ void Recovery::write()
 void Recovery::writeNow()
 {
     write();
-    writer_.waitForDone();
+    finish();
 }
 
 void Recovery::discard()
 {
     discarded_ = true;
     pause_.stop();
-    writer_.waitForDone();
+    finish();
     remove();
 }
 
